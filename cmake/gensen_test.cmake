@@ -1,0 +1,32 @@
+# One GoogleTest executable per test file group, registered with CTest. In the
+# Windows build the same line runs it under Wine, through the emulator.
+if(CMAKE_CROSSCOMPILING)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+    find_program(WINE64 wine64 PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
+    find_program(WINE64 wine64 REQUIRED)
+    find_program(WINESERVER wineserver PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
+    find_program(WINESERVER wineserver REQUIRED)
+    set(GENSEN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+    foreach(script wine-run with-wine-display)
+        configure_file(${PROJECT_SOURCE_DIR}/cmake/${script}.in ${CMAKE_BINARY_DIR}/${script}
+                       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                        WORLD_READ WORLD_EXECUTE
+                       @ONLY)
+    endforeach()
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+    set(GENSEN_TEST_SUFFIX "-wine")
+else()
+    find_package(GTest REQUIRED)
+    set(GENSEN_TEST_SUFFIX "")
+endif()
+
+function(gensen_add_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
+    add_test(NAME ${name}${GENSEN_TEST_SUFFIX} COMMAND ${name})
+endfunction()

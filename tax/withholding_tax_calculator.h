@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+// Income tax withheld from one month's salary or one bonus, for the
+// 甲欄 (column 0) and 乙欄 (column 1) withholding columns.
+class WithholdingTaxCalculator {
+public:
+    WithholdingTaxCalculator();
+    virtual ~WithholdingTaxCalculator();
+
+    std::int32_t pay = 0;
+    std::int32_t socialInsurance = 0;
+    std::int32_t previousMonthAmount = 0;
+    std::int32_t incomeDeduction = 0;
+    std::int32_t personalDeduction = 0;
+    std::int32_t tax = 0;
+    std::int32_t dependents = 0;
+
+    void getMonthlyTax(std::int32_t pay, std::int32_t socialInsurance, std::int32_t dependents,
+                       std::int32_t column, std::int32_t& tax);
+    void getBonusTax(std::int32_t bonus, std::int32_t previousMonthAmount, std::int32_t socialInsurance,
+                     std::int32_t dependents, std::int32_t column, std::int32_t& tax);
+
+private:
+    void computeIncomeDeduction();
+    void computeKouMonthlyTax();
+    void computeOtsuMonthlyTax();
+    void computeKouBonusTax();
+    void computeOtsuBonusTax();
+};
