@@ -24,3 +24,10 @@ inline std::int32_t clampToInt32(std::int64_t value)
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
+
+template <typename... Rest>
+std::int32_t wrapSum(std::int32_t first, Rest... rest)
+{
+    ((first = wrapAdd(first, rest)), ...);
+    return first;
+}

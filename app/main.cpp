@@ -1,0 +1,22 @@
+#include "app/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    moduleInstance = instance;
+    // Without a window the loop would wait forever for a quit that never comes.
+    if (!registerMainWindowClass())
+        return 1;
+    const HWND window = createMainWindow();
+    if (!window)
+        return 1;
+    ShowWindow(window, showCommand);
+
+    MSG message = {};
+    BOOL received;
+    // GetMessageA answers -1 on failure, which must end the loop, not spin it.
+    while ((received = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return received < 0 ? 1 : static_cast<int>(message.wParam);
+}

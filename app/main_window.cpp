@@ -1,0 +1,82 @@
+#include "app/main_window.h"
+
+#include "form/form.h"
+
+#include <cstdint>
+
+HINSTANCE moduleInstance;
+
+namespace {
+
+LRESULT buildForm(HWND window)
+{
+    SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("源泉徴収税額"));
+    createLabels(moduleInstance, window);
+    setLabelFonts();
+    createCells(moduleInstance, window);
+    setCellFonts();
+    createButtons(moduleInstance, window);
+    setButtonFonts();
+    setInitialChecks();
+    initCells();
+    return 0;
+}
+
+void closeForm(HWND window)
+{
+    destroyLabels();
+    destroyCells();
+    destroyButtons();
+    DestroyWindow(window);
+}
+
+constexpr std::uint32_t killFocusOf(ControlId cell)
+{
+    return static_cast<std::uint32_t>(EN_KILLFOCUS) << 16 | static_cast<std::uint32_t>(cell);
+}
+
+// The whole 32-bit wParam is matched, so each case is one notification of one
+// control; every other notification, including text changes, does nothing.
+void onCommand(HWND window, WPARAM wParam)
+{
+    switch (static_cast<std::uint32_t>(wParam)) {
+    case calculateButton: onCalculate(); break;
+    case closeButton: closeForm(window); break;
+    case killFocusOf(salaryTaxablePay): updateSalaryTotals(); break;
+    case killFocusOf(salaryNonTaxablePay): updateSalaryTotals(); break;
+    case killFocusOf(salaryHealthPremium): updateSalaryTotals(); break;
+    case killFocusOf(salaryNursingPremium): updateSalaryTotals(); break;
+    case killFocusOf(salaryPensionPremium): updateSalaryTotals(); break;
+    case killFocusOf(bonusTaxablePay): updateBonusTotals(); break;
+    }
+}
+
+}  // namespace
+
+bool registerMainWindowClass()
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = moduleInstance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
+    windowClass.lpszClassName = "MYWNDCLASS";
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+HWND createMainWindow()
+{
+    return CreateWindowExA(0, "MYWNDCLASS", nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 550, 365,
+                           nullptr, nullptr, moduleInstance, nullptr);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE: return buildForm(window);
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_COMMAND: onCommand(window, wParam); return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
