@@ -1,0 +1,142 @@
+// 計算 through the real form: typed figures in, both columns out.
+#include "tests/form_harness.h"
+
+#include <array>
+
+namespace {
+
+struct Checks {
+    bool age40 = true, insured = true, kou = true, categoryA = true;
+};
+
+struct RunCase {
+    const char* name;
+    const char* taxable;
+    const char* nonTaxable;
+    const char* health;
+    const char* nursing;
+    const char* pension;
+    const char* dependents;
+    const char* bonus;
+    Checks checks;
+    std::array<const char*, 18> expected;  // cells 201 to 218
+};
+
+const RunCase cases[] = {
+    {"initial form", "0", "0", "0", "0", "0", "0", "0", {},
+     {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}},
+    {"worked example", "200000", "10000", "8200", "1000", "13580", "1", "500000", {},
+     {"200000", "10000", "210000", "8200", "1000", "13580", "1491", "3570", "27841", "182159",
+      "500000", "20500", "2775", "33950", "3500", "26350", "87075", "412925"}},
+    {"under 40", "200000", "10000", "8200", "1000", "13580", "1", "500000", {.age40 = false},
+     {"200000", "10000", "210000", "8200", "1000", "13580", "1491", "3570", "27841", "182159",
+      "500000", "20500", "0", "33950", "3500", "26520", "84470", "415530"}},
+    {"category B", "200000", "10000", "8200", "1000", "13580", "1", "500000", {.categoryA = false},
+     {"200000", "10000", "210000", "8200", "1000", "13580", "1704", "3560", "28044", "181956",
+      "500000", "20500", "2775", "33950", "4000", "26320", "87545", "412455"}},
+    {"not insured", "200000", "10000", "8200", "1000", "13580", "1", "500000", {.insured = false},
+     {"200000", "10000", "210000", "8200", "1000", "13580", "0", "3660", "26440", "183560",
+      "500000", "20500", "2775", "33950", "0", "26560", "83785", "416215"}},
+    {"otsu column", "200000", "10000", "8200", "1000", "13580", "1", "500000", {.kou = false},
+     {"200000", "10000", "210000", "8200", "1000", "13580", "1491", "10900", "35171", "174829",
+      "500000", "20500", "2775", "33950", "3500", "87800", "148525", "351475"}},
+    {"8 dependents", "200000", "10000", "8200", "1000", "13580", "8", "500000", {},
+     {"200000", "10000", "210000", "8200", "1000", "13580", "1491", "0", "24271", "185729",
+      "500000", "20500", "2775", "33950", "3500", "0", "60725", "439275"}},
+    {"rate-selecting amount 316000", "300000", "0", "14000", "2000", "27000", "0", "500000", {},
+     {"300000", "0", "300000", "14000", "2000", "27000", "2104", "10540", "55644", "244356",
+      "500000", "20500", "2775", "33950", "3500", "35140", "95865", "404135"}},
+    // The nine-digit total reaches the bonus run whole: read as 19999999 it would withhold 15374620.
+    {"nine-digit total", "99999999", "99999999", "0", "0", "0", "0", "50000000", {},
+     {"99999999", "99999999", "199999998", "0", "0", "0", "1399999", "34365430", "35765429", "164234569",
+      "50000000", "2050000", "277500", "3395000", "350000", "0", "6072500", "43927500"}},
+};
+
+using CalculationRun = FormTest;
+
+void setCheck(HWND button, bool on)
+{
+    SendMessageA(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+TEST_F(CalculationRun, WorkedCases)
+{
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fillSalary(c.taxable, c.nonTaxable, c.health, c.nursing, c.pension, c.dependents);
+        typeAndLeave(211, c.bonus);
+        setCheck(control(305), c.checks.age40);
+        setCheck(control(306), c.checks.insured);
+        setCheck(control(307), c.checks.kou);
+        setCheck(control(308), !c.checks.kou);
+        setCheck(control(309), c.checks.categoryA);
+        setCheck(control(310), !c.checks.categoryA);
+        click(301);
+        for (int id = 201; id <= 218; ++id)
+            EXPECT_EQ(text(id), c.expected[id - 201]) << "cell " << id;
+        EXPECT_EQ(text(219), c.dependents);
+    }
+}
+
+TEST_F(CalculationRun, PastedTextIsNormalised)
+{
+    paste(201, "1,000");
+    paste(202, "abc");
+    paste(204, " 5");
+    paste(205, "+7");
+    paste(206, "-5000");
+    paste(219, "2x");
+    paste(211, "00500000");
+    click(301);
+    const char* expected[] = {"1", "0", "1", "5", "7", "-5000", "0", "0", "-4988", "4989",
+                              "500000", "20500", "2775", "33950", "3500", "52710", "113435", "386565"};
+    for (int id = 201; id <= 218; ++id)
+        EXPECT_EQ(text(id), expected[id - 201]) << "cell " << id;
+    // The dependents cell keeps what was typed; only its leading number counts.
+    EXPECT_EQ(text(219), "2x");
+}
+
+TEST_F(CalculationRun, EmptyCellsReadAsZero)
+{
+    for (int id : {201, 202, 204, 205, 206, 211, 219})
+        SetWindowTextA(control(id), "");
+    click(301);
+    for (int id = 201; id <= 218; ++id)
+        EXPECT_EQ(text(id), "0") << "cell " << id;
+    EXPECT_EQ(text(219), "");
+}
+
+TEST_F(CalculationRun, NegativeTotalPayGivesANegativePremium)
+{
+    paste(201, "-5000");
+    click(301);
+    EXPECT_EQ(text(203), "-5000");
+    EXPECT_EQ(text(207), "-35");
+    EXPECT_EQ(text(210), "-4965");
+}
+
+TEST_F(CalculationRun, RadioButtonsThatAreNeverRead)
+{
+    fillSalary("200000", "10000", "8200", "1000", "13580", "1");
+    typeAndLeave(211, "500000");
+    // 甲欄 and A欄 unchecked mean 乙欄 and B欄, whatever 308 and 310 say.
+    setCheck(control(307), false);
+    setCheck(control(308), false);
+    setCheck(control(309), false);
+    setCheck(control(310), false);
+    click(301);
+    EXPECT_EQ(text(207), "1704");
+    EXPECT_EQ(text(215), "4000");
+    EXPECT_EQ(text(208), "10900");
+}
+
+TEST_F(CalculationRun, DependentsCellReadsItsFirstEightCharacters)
+{
+    fillSalary("300000", "0", "14000", "2000", "27000", "0");
+    typeAndLeave(219, "0000000012345");  // the first eight read as 0
+    click(301);
+    EXPECT_EQ(text(208), "10540");
+    EXPECT_EQ(text(219), "0000000012345");
+}
+
+}  // namespace

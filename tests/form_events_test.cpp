@@ -1,0 +1,129 @@
+// What the form does, and does not do, on the user's other gestures.
+#include "tests/form_harness.h"
+
+namespace {
+
+using FormEvents = FormTest;
+
+TEST_F(FormEvents, CellsRefuseLettersAndANinthCharacter)
+{
+    type(201, "12a3");
+    EXPECT_EQ(text(201), "123");
+    type(201, "123456789");
+    EXPECT_EQ(text(201), "12345678");
+    type(219, "1234567890");
+    EXPECT_EQ(text(219), "1234567890");
+}
+
+TEST_F(FormEvents, ResultCellsAreReadOnly)
+{
+    type(203, "5");
+    EXPECT_EQ(text(203), "0");
+}
+
+TEST_F(FormEvents, LeavingOtherCellsRecomputesNothing)
+{
+    SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
+    SendMessageA(control(211), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("500000"));
+    // 201 and 211 now hold a figure the totals have not seen; leaving these must keep it so.
+    for (int id : {203, 207, 208, 209, 210, 212, 213, 214, 215, 216, 217, 218, 219}) {
+        SCOPED_TRACE(id);
+        SetFocus(control(id));
+        leave();
+        EXPECT_EQ(text(203), "0");
+        EXPECT_EQ(text(210), "0");
+        EXPECT_EQ(text(217), "0");
+    }
+}
+
+TEST_F(FormEvents, TypingRecomputesNothing)
+{
+    // Every keystroke changes the text; only leaving the cell re-sums.
+    type(201, "300000");
+    EXPECT_EQ(text(203), "0");
+    leave();
+    type(211, "400000");
+    EXPECT_EQ(text(218), "0");
+}
+
+TEST_F(FormEvents, ChecksAndRadiosComputeNothing)
+{
+    SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
+    for (int id : {305, 306, 308, 307, 310, 309}) {
+        SCOPED_TRACE(id);
+        click(id);
+        EXPECT_EQ(text(203), "0");
+        EXPECT_EQ(text(208), "0");
+    }
+}
+
+TEST_F(FormEvents, RadioButtonsClearTheirSibling)
+{
+    click(308);
+    EXPECT_TRUE(checked(308));
+    EXPECT_FALSE(checked(307));
+    click(307);
+    EXPECT_TRUE(checked(307));
+    EXPECT_FALSE(checked(308));
+    click(310);
+    EXPECT_TRUE(checked(310));
+    EXPECT_FALSE(checked(309));
+    // The check boxes toggle on their own.
+    EXPECT_TRUE(checked(305));
+    EXPECT_TRUE(checked(306));
+    click(305);
+    EXPECT_FALSE(checked(305));
+    EXPECT_TRUE(checked(307));
+    click(306);
+    EXPECT_FALSE(checked(306));
+    EXPECT_TRUE(checked(310));
+}
+
+TEST_F(FormEvents, CalculateTakesTheFocusFromTheCellBeingTyped)
+{
+    type(201, "300000");
+    click(301);
+    EXPECT_EQ(GetFocus(), control(301));
+    EXPECT_EQ(text(203), "300000");
+    EXPECT_EQ(text(210), "284946");
+}
+
+TEST_F(FormEvents, CloseButtonTearsDownAndQuitsWithZero)
+{
+    HWND controls[42];
+    int n = 0;
+    for (int id = 101; id <= 113; ++id)
+        controls[n++] = control(id);
+    for (int id = 201; id <= 219; ++id)
+        controls[n++] = control(id);
+    for (int id = 301; id <= 310; ++id)
+        controls[n++] = control(id);
+    click(302);
+    EXPECT_FALSE(IsWindow(window));
+    for (HWND c : controls)
+        EXPECT_FALSE(IsWindow(c));
+    EXPECT_TRUE(quitPostedWithZero());
+}
+
+TEST_F(FormEvents, CloseBoxQuitsWithZero)
+{
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(quitPostedWithZero());
+}
+
+TEST_F(FormEvents, OtherCommandsDoNothing)
+{
+    SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
+    // The calculate and close ids with another notification code, and a
+    // kill-focus code on a cell that starts nothing.
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(301, BN_DOUBLECLICKED), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(302, BN_SETFOCUS), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(201, EN_CHANGE), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(203, EN_KILLFOCUS), 0);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(text(203), "0");
+    EXPECT_EQ(text(201), "300000");
+}
+
+}  // namespace

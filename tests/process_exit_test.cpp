@@ -1,0 +1,93 @@
+// gensen.exe as its own process: both ways of closing it end it with exit code 0.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Program {
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;
+};
+
+std::string besideThisTest(const char* name)
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
+}
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK findMainWindow(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && std::string(className) == "MYWNDCLASS") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+Program start()
+{
+    Program program;
+    std::string commandLine = "\"" + besideThisTest("gensen.exe") + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &program.process)) {
+        ADD_FAILURE() << "cannot start " << commandLine << ", error " << GetLastError();
+        return program;
+    }
+    WaitForInputIdle(program.process.hProcess, 30'000);
+    Search search{program.process.dwProcessId, nullptr};
+    for (DWORD waited = 0; !search.found && waited < 30'000; waited += 100) {
+        EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            Sleep(100);
+    }
+    program.window = search.found;
+    return program;
+}
+
+DWORD exitCodeOf(Program& program)
+{
+    DWORD code = 12345;
+    if (WaitForSingleObject(program.process.hProcess, 30'000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(program.process.hProcess, &code);
+    else
+        TerminateProcess(program.process.hProcess, 99);
+    CloseHandle(program.process.hThread);
+    CloseHandle(program.process.hProcess);
+    return code;
+}
+
+TEST(ProcessExit, CloseButtonEndsWithZero)
+{
+    Program program = start();
+    ASSERT_NE(program.window, nullptr) << "no MYWNDCLASS window appeared";
+    EXPECT_TRUE(IsWindowVisible(program.window));
+    PostMessageA(GetDlgItem(program.window, 302), BM_CLICK, 0, 0);
+    EXPECT_EQ(exitCodeOf(program), 0u);
+}
+
+TEST(ProcessExit, FrameCloseBoxEndsWithZero)
+{
+    Program program = start();
+    ASSERT_NE(program.window, nullptr) << "no MYWNDCLASS window appeared";
+    PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(exitCodeOf(program), 0u);
+}
+
+}  // namespace
