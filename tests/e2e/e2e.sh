@@ -1,0 +1,156 @@
+#!/bin/sh
+# End-to-end: gensen.exe in its own Wine process, driven only by a real mouse
+# and keyboard (xdotool), read from outside by probe.exe. Runs on an X display
+# with the build tree's Wine prefix up (build/windows/with-wine-display).
+#   e2e.sh BUILD_DIR ARTIFACT_DIR
+set -u
+build=$1
+out=$2
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+deadline_seconds=30
+
+probe() { "$build/wine-run" "$build/bin/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+screenshot() {
+    # The whole screen, then the window cut out of it when it is known.
+    import -window root "$1.full.png" 2>/dev/null || return 0
+    if [ -n "${win_w:-}" ]; then
+        convert "$1.full.png" -crop "${win_w}x${win_h}+${win_x}+${win_y}" +repage "$1" && rm -f "$1.full.png"
+    else
+        mv "$1.full.png" "$1"
+    fi
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    screenshot "$out/failure.png"
+    echo "screenshot kept: $out/failure.png" >&2
+    kill "${program:-0}" 2>/dev/null
+    exit 1
+}
+
+# Polls until the command prints what is expected, or fails at the deadline.
+expect() {
+    what=$1 expected=$2
+    shift 2
+    end=$(($(date +%s) + deadline_seconds))
+    while :; do
+        seen=$("$@")
+        [ "$seen" = "$expected" ] && return 0
+        [ "$(date +%s)" -ge "$end" ] && fail "$what: expected [$expected], saw [$seen]"
+        sleep 0.2
+    done
+}
+
+start_program() {
+    "$build/wine-run" "$build/bin/gensen.exe" &
+    program=$!
+    end=$(($(date +%s) + 60))
+    until where=$(probe find) && [ -n "$where" ]; do
+        [ "$(date +%s)" -ge "$end" ] && fail "no MYWNDCLASS window within 60 s"
+        sleep 0.3
+    done
+    set -- $where
+    win_x=$1 win_y=$2 win_w=$3 win_h=$4 client_x=$5 client_y=$6
+}
+
+wait_exit() {
+    what=$1
+    end=$(($(date +%s) + deadline_seconds))
+    while kill -0 "$program" 2>/dev/null; do
+        [ "$(date +%s)" -ge "$end" ] && fail "$what: the process did not end"
+        sleep 0.2
+    done
+    wait "$program"
+    code=$?
+    [ "$code" -eq 0 ] || fail "$what: exit code $code, expected 0"
+}
+
+# The controls' client-area rectangles (x y width height) as the form lays them out.
+rect_of() {
+    case $1 in
+        201) echo 285 30 120 24 ;;  202) echo 285 54 120 24 ;;  203) echo 285 82 120 24 ;;
+        204) echo 285 110 120 24 ;; 205) echo 285 134 120 24 ;; 206) echo 285 158 120 24 ;;
+        211) echo 410 30 120 24 ;;  219) echo 6 270 120 24 ;;
+        301) echo 385 300 72 24 ;;  302) echo 458 300 72 24 ;;
+        # Check boxes and radio buttons sit in their group box (303 at 6,6; 304 at 6,120).
+        305) echo 12 28 120 18 ;;   307) echo 12 51 120 18 ;;   308) echo 12 74 120 18 ;;
+        306) echo 12 142 120 18 ;;  309) echo 12 165 120 18 ;;  310) echo 12 188 120 18 ;;
+        *) fail "no position for control $1" ;;
+    esac
+}
+
+click() {
+    set -- $(rect_of "$1")
+    # Near the left edge: on the box of a check box or radio button, inside a cell or button.
+    xdotool mousemove --sync $((client_x + $1 + 8)) $((client_y + $2 + $4 / 2)) click 1
+}
+
+# Clicks into a cell, clears it with the keyboard and types the digits one by one.
+type_into() {
+    click "$1"
+    xdotool key End
+    for _ in 1 2 3 4 5 6 7 8 9 10 11 12; do xdotool key BackSpace; done
+    xdotool type --delay 40 "$2"
+}
+
+cells() { probe text "$@" | tr '\n' ' ' | sed 's/ $//'; }
+cell_range() { cells $(seq "$1" "$2"); }
+
+# --- First run -------------------------------------------------------------
+start_program
+
+expect "window size" "550 365" sh -c "echo $win_w $win_h"
+expect "title" "源泉徴収税額" sh -c "'$build/wine-run' '$build/bin/probe.exe' title 2>/dev/null | tr -d '\r' | iconv -f CP932 -t UTF-8"
+expect "labels" "課税支給額: 非課税支給額: 支給額合計: 健康保険料: 介護費用保険料: 厚生保険: 雇用保険料: 源泉徴収税: 控除額合計: 差引支給額: 給与 賞与 扶養家族数" \
+    sh -c "'$build/wine-run' '$build/bin/probe.exe' text $(seq -s ' ' 101 113) 2>/dev/null | tr -d '\r' | iconv -f CP932 -t UTF-8 | tr '\n' ' ' | sed 's/ \$//'"
+expect "initial cells" "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0" cell_range 201 219
+expect "initial checks" "1 1 1 0 1 0" sh -c "'$build/wine-run' '$build/bin/probe.exe' checked 305 306 307 308 309 310 2>/dev/null | tr -d '\r' | tr '\n' ' ' | sed 's/ \$//'"
+
+# The cell refuses a letter and a ninth digit.
+type_into 201 "12a3"
+expect "a letter typed into 201" "123" cells 201
+type_into 201 "123456789"
+expect "a ninth digit typed into 201" "12345678" cells 201
+
+# The worked salary example with a bonus, typed digit by digit.
+type_into 201 200000
+type_into 202 10000
+type_into 204 8200
+type_into 205 1000
+type_into 206 13580
+type_into 219 1
+type_into 211 500000
+click 301
+expect "cells 201 to 218 after 計算" \
+    "200000 10000 210000 8200 1000 13580 1491 3570 27841 182159 500000 20500 2775 33950 3500 26350 87075 412925" \
+    cell_range 201 218
+screenshot "$out/gensen.png"
+
+# Leaving a salary cell re-sums the column before any 計算.
+type_into 201 300000
+click 202
+expect "totals after leaving 201" "310000 1491 3570 27841 282159" cells 203 207 208 209 210
+
+# 乙欄, B欄 and no 満40歳以上 change the next calculation.
+click 308
+click 310
+click 305
+expect "checks after the clicks" "0 1 0 1 0 1" sh -c "'$build/wine-run' '$build/bin/probe.exe' checked 305 306 307 308 309 310 2>/dev/null | tr -d '\r' | tr '\n' ' ' | sed 's/ \$//'"
+click 301
+expect "cells 201 to 218 with 乙欄, B欄, under 40" \
+    "300000 10000 310000 8200 1000 13580 2496 34900 60176 249824 500000 20500 0 33950 4000 44100 102550 397450" \
+    cell_range 201 218
+
+click 302
+wait_exit "閉じる"
+
+# --- Second run, closed from the frame with Alt+F4 ---------------------------
+start_program
+click 219
+xdotool key alt+F4
+wait_exit "Alt+F4"
+
+echo "e2e passed; screenshot: $out/gensen.png"

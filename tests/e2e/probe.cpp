@@ -1,0 +1,64 @@
+// Reads what the running gensen.exe shows, from outside its process, for the
+// end-to-end test: where its window is, what its controls say, which are checked.
+//   probe find                 window rect and client origin, in screen pixels
+//   probe text ID...           each control's text (CP932 bytes), one per line
+//   probe checked ID...        1 or 0 per control
+//   probe title                the window title
+//   probe close                asks the window to close, as its close box does
+// Exit code 2 when no MYWNDCLASS window exists.
+#include <windows.h>
+
+#include <cstdio>
+#include <initializer_list>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+HWND control(HWND window, int id)
+{
+    if (HWND direct = GetDlgItem(window, id))
+        return direct;
+    for (int group : {303, 304})
+        if (HWND child = GetDlgItem(GetDlgItem(window, group), id))
+            return child;
+    return nullptr;
+}
+
+void printText(HWND hwnd)
+{
+    char text[256] = {};
+    // WM_GETTEXT across processes is marshalled by the system.
+    SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::printf("%s\n", text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const HWND window = FindWindowA("MYWNDCLASS", nullptr);
+    if (!window || argc < 2)
+        return 2;
+    if (std::strcmp(argv[1], "find") == 0) {
+        RECT r;
+        GetWindowRect(window, &r);
+        POINT client = {0, 0};
+        ClientToScreen(window, &client);
+        std::printf("%ld %ld %ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top, client.x,
+                    client.y);
+    } else if (std::strcmp(argv[1], "title") == 0) {
+        printText(window);
+    } else if (std::strcmp(argv[1], "text") == 0) {
+        for (int i = 2; i < argc; ++i)
+            printText(control(window, std::atoi(argv[i])));
+    } else if (std::strcmp(argv[1], "checked") == 0) {
+        for (int i = 2; i < argc; ++i)
+            std::printf("%d\n", SendMessageA(control(window, std::atoi(argv[i])), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    } else if (std::strcmp(argv[1], "close") == 0) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    } else {
+        return 3;
+    }
+    return 0;
+}
