@@ -1,0 +1,50 @@
+// Any bytes read as a cell give the atol-rule value of the characters read,
+// checked against the C library's strtoll; and a value written then read
+// comes back unchanged.
+#include "form/cell_value.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+std::int32_t byStrtoll(const std::uint8_t* data, std::size_t size, std::size_t characters)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size < characters ? size : characters);
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const char* text = reinterpret_cast<const char*>(data);
+    // Input cells read their first 8 characters; cells the program writes, up to 11.
+    for (std::size_t characters : {std::size_t{8}, cellTextSize - 1}) {
+        const std::size_t length = size < characters ? size : characters;
+        check(cellValue(text, length) == byStrtoll(data, size, characters));
+    }
+
+    std::int32_t value = 0;
+    std::memcpy(&value, data, size < 4 ? size : 4);
+    char written[cellTextSize];
+    formatCellValue(value, written);
+    check(std::strlen(written) < cellTextSize);
+    check(cellValue(written, cellTextSize - 1) == value);
+    return 0;
+}
