@@ -1,5 +1,6 @@
 // The bonus column of a press of 計算, after the salary column is written.
 #include "form/cell_text.h"
+#include "form/columns.h"
 #include "form/form.h"
 
 #include "common/wrapping.h"
@@ -11,7 +12,8 @@ void runBonusCalculation(HWND age40Check, HWND employmentInsuredCheck, HWND kouR
     InsurancePremiumCalculator premiums;
     WithholdingTaxCalculator taxes;
 
-    const std::int32_t bonus = readCell(bonusTaxablePay);
+    BonusColumn column;
+    column.bonus = readCell(bonusTaxablePay);
     const std::int32_t dependents = readCell(dependentCount);
     // The salary run wrote 203; a total of nine digits must arrive whole.
     const std::int32_t salaryTotal = readWholeCell(salaryTotalPay);
@@ -19,30 +21,17 @@ void runBonusCalculation(HWND age40Check, HWND employmentInsuredCheck, HWND kouR
     const std::int32_t salaryNursing = readCell(salaryNursingPremium);
 
     const std::int32_t category = isChecked(categoryARadio) ? 0 : 1;
-    std::int32_t employment = 0;
     if (isChecked(employmentInsuredCheck))
-        premiums.getEmploymentPremium(bonus, category, 1, employment);
-
+        premiums.getEmploymentPremium(column.bonus, category, 1, column.employment);
     const std::int32_t nursingExempt = isChecked(age40Check) ? 0 : 1;
-    std::int32_t health = 0;
-    std::int32_t nursing = 0;
-    std::int32_t pension = 0;
-    premiums.getBonusPremiums(bonus, nursingExempt, health, nursing, pension);
+    premiums.getBonusPremiums(column.bonus, nursingExempt, column.health, column.nursing, column.pension);
 
+    // The bonus less this sum selects the rate.
     const std::int32_t rateSelectingAmount = wrapSum(salaryTotal, salaryHealth, salaryNursing);
-    const std::int32_t socialInsurance = wrapSum(employment, pension, nursing, health);
-    const std::int32_t column = isChecked(kouRadio) ? 0 : 1;
-    std::int32_t tax = 0;
-    taxes.getBonusTax(bonus, rateSelectingAmount, socialInsurance, dependents, column, tax);
+    const std::int32_t socialInsurance = wrapSum(column.employment, column.pension, column.nursing, column.health);
+    const std::int32_t taxColumn = isChecked(kouRadio) ? 0 : 1;
+    taxes.getBonusTax(column.bonus, rateSelectingAmount, socialInsurance, dependents, taxColumn, column.tax);
 
-    const std::int32_t totalDeductions = wrapSum(tax, employment, pension, nursing, health);
-
-    writeCell(bonusTaxablePay, bonus);
-    writeCell(bonusHealthPremium, health);
-    writeCell(bonusNursingPremium, nursing);
-    writeCell(bonusPensionPremium, pension);
-    writeCell(bonusEmploymentPremium, employment);
-    writeCell(bonusWithholdingTax, tax);
-    writeCell(bonusTotalDeductions, totalDeductions);
-    writeCell(bonusNetPay, wrapSub(bonus, totalDeductions));
+    sumBonusDeductions(column);
+    writeBonusColumn(column);
 }
