@@ -59,7 +59,8 @@ bool registerMainWindowClass()
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = moduleInstance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // The A form of IDC_ARROW, whatever UNICODE says.
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
     windowClass.lpszClassName = "MYWNDCLASS";
     return RegisterClassExA(&windowClass) != 0;
