@@ -115,6 +115,12 @@ expect "a letter typed into 201" "123" cells 201
 type_into 201 "123456789"
 expect "a ninth digit typed into 201" "12345678" cells 201
 
+# Tab moves no focus: there is no dialog-style keyboard handling.
+type_into 201 7
+xdotool key Tab
+xdotool type 5
+expect "Tab then 5 in 201" "75 0" cells 201 202
+
 # The worked salary example with a bonus, typed digit by digit.
 type_into 201 200000
 type_into 202 10000
