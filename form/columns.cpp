@@ -3,6 +3,17 @@
 #include "common/wrapping.h"
 #include "form/cell_text.h"
 
+SalaryColumn readSalaryInputs()
+{
+    SalaryColumn column;
+    column.taxablePay = readCell(salaryTaxablePay);
+    column.nonTaxablePay = readCell(salaryNonTaxablePay);
+    column.health = readCell(salaryHealthPremium);
+    column.nursing = readCell(salaryNursingPremium);
+    column.pension = readCell(salaryPensionPremium);
+    return column;
+}
+
 void sumSalaryPay(SalaryColumn& column)
 {
     column.totalPay = wrapAdd(column.taxablePay, column.nonTaxablePay);

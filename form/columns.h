@@ -28,6 +28,9 @@ struct BonusColumn {
     std::int32_t netPay = 0;          // 218
 };
 
+// The five salary cells the user types: 201, 202 and 204 to 206.
+SalaryColumn readSalaryInputs();
+
 // Total pay from the two pays.
 void sumSalaryPay(SalaryColumn& column);
 // Total deductions and net pay from the premiums and the tax.

@@ -6,12 +6,7 @@
 
 void updateSalaryTotals()
 {
-    SalaryColumn column;
-    column.taxablePay = readCell(salaryTaxablePay);
-    column.nonTaxablePay = readCell(salaryNonTaxablePay);
-    column.health = readCell(salaryHealthPremium);
-    column.nursing = readCell(salaryNursingPremium);
-    column.pension = readCell(salaryPensionPremium);
+    SalaryColumn column = readSalaryInputs();
     column.employment = readWholeCell(salaryEmploymentPremium);
     column.tax = readWholeCell(salaryWithholdingTax);
     sumSalaryPay(column);

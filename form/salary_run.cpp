@@ -20,12 +20,7 @@ void runSalaryCalculation(HWND employmentInsuredCheck, HWND kouRadio, HWND categ
     InsurancePremiumCalculator premiums;
     WithholdingTaxCalculator taxes;
 
-    SalaryColumn column;
-    column.taxablePay = readCell(salaryTaxablePay);
-    column.nonTaxablePay = readCell(salaryNonTaxablePay);
-    column.health = readCell(salaryHealthPremium);
-    column.nursing = readCell(salaryNursingPremium);
-    column.pension = readCell(salaryPensionPremium);
+    SalaryColumn column = readSalaryInputs();
     const std::int32_t dependents = readCell(dependentCount);
 
     sumSalaryPay(column);
