@@ -1,6 +1,7 @@
 #include "tests/form_harness.h"
 
 #include "app/main_window.h"
+#include "tests/find_control.h"
 
 std::string cp932(const char* utf8)
 {
@@ -35,12 +36,7 @@ void FormTest::TearDown()
 
 HWND FormTest::control(int id) const
 {
-    if (HWND direct = GetDlgItem(window, id))
-        return direct;
-    for (int group : {303, 304})
-        if (HWND child = GetDlgItem(GetDlgItem(window, group), id))
-            return child;
-    return nullptr;
+    return findControl(window, id);
 }
 
 std::string FormTest::text(int id) const

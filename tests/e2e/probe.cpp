@@ -8,22 +8,13 @@
 // Exit code 2 when no MYWNDCLASS window exists.
 #include <windows.h>
 
+#include "tests/find_control.h"
+
 #include <cstdio>
-#include <initializer_list>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-HWND control(HWND window, int id)
-{
-    if (HWND direct = GetDlgItem(window, id))
-        return direct;
-    for (int group : {303, 304})
-        if (HWND child = GetDlgItem(GetDlgItem(window, group), id))
-            return child;
-    return nullptr;
-}
 
 void printText(HWND hwnd)
 {
@@ -51,10 +42,10 @@ int main(int argc, char** argv)
         printText(window);
     } else if (std::strcmp(argv[1], "text") == 0) {
         for (int i = 2; i < argc; ++i)
-            printText(control(window, std::atoi(argv[i])));
+            printText(findControl(window, std::atoi(argv[i])));
     } else if (std::strcmp(argv[1], "checked") == 0) {
         for (int i = 2; i < argc; ++i)
-            std::printf("%d\n", SendMessageA(control(window, std::atoi(argv[i])), BM_GETCHECK, 0, 0) == BST_CHECKED);
+            std::printf("%d\n", SendMessageA(findControl(window, std::atoi(argv[i])), BM_GETCHECK, 0, 0) == BST_CHECKED);
     } else if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(window, WM_CLOSE, 0, 0);
     } else {
