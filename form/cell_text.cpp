@@ -3,6 +3,8 @@
 #include "form/cell_value.h"
 #include "form/form.h"
 
+#include <cstring>
+
 namespace {
 
 std::int32_t readCellText(ControlId id, std::size_t characters)
@@ -29,7 +31,13 @@ void writeCell(ControlId id, std::int32_t value)
 {
     char text[cellTextSize];
     formatCellValue(value, text);
-    SendMessageA(controlWindow(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    // WM_SETTEXT puts the caret at the start and empties the undo even when
+    // the text stays the same: a cell just clicked into would lose its caret.
+    const HWND cell = controlWindow(id);
+    char shown[cellTextSize + 1] = {};
+    SendMessageA(cell, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+    if (std::strcmp(shown, text) != 0)
+        SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 bool isChecked(HWND button)

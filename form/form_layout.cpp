@@ -65,6 +65,10 @@ constexpr ControlId limitedCells[] = {
     bonusTaxablePay,
 };
 
+// More than the dependents cell shows, so typing is never cut; without a
+// limit, a long paste is fitted to its width one dropped character at a time.
+constexpr int dependentCountLimit = 32;
+
 constexpr DWORD pushStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
 constexpr DWORD groupStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_GROUPBOX;
 constexpr DWORD checkStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
@@ -188,6 +192,7 @@ void initCells()
 {
     for (ControlId id : limitedCells)
         SendMessageA(controlWindow(id), EM_LIMITTEXT, 8, 0);
+    SendMessageA(controlWindow(dependentCount), EM_LIMITTEXT, dependentCountLimit, 0);
     for (HWND cell : cellWindows)
         SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
 }

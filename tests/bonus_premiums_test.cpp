@@ -80,8 +80,13 @@ TEST(BonusPremiums, NothingComputedKeepsEarlierResults)
     calculator.getBonusPremiums(-1, 0, p.health, p.nursing, p.pension);
     EXPECT_EQ(p, (Premiums{20'500, 2'775, 33'950}));
     EXPECT_EQ(calculator.amount, -1);
+    calculator.getBonusPremiums(0, 0, p.health, p.nursing, p.pension);
+    EXPECT_EQ(p, (Premiums{20'500, 2'775, 33'950}));
     calculator.getBonusPremiums(1'000'000, 1, p.health, p.nursing, p.pension);
     EXPECT_EQ(p, (Premiums{41'000, 2'775, 67'900}));
+    // One yen is computed, and rounds down to nothing.
+    calculator.getBonusPremiums(1, 0, p.health, p.nursing, p.pension);
+    EXPECT_EQ(p, (Premiums{0, 0, 0}));
 }
 
 }  // namespace

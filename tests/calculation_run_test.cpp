@@ -46,6 +46,11 @@ const RunCase cases[] = {
     {"rate-selecting amount 316000", "300000", "0", "14000", "2000", "27000", "0", "500000", {},
      {"300000", "0", "300000", "14000", "2000", "27000", "2104", "10540", "55644", "244356",
       "500000", "20500", "2775", "33950", "3500", "35140", "95865", "404135"}},
+    // Rate key 370000, 1,000 below the 10 % band: 8 %. The key would reach it if
+    // the salary health premium (14000) were swapped for any smaller figure.
+    {"rate key just below a band", "300000", "0", "14000", "2000", "27000", "0", "686000", {},
+     {"300000", "0", "300000", "14000", "2000", "27000", "2104", "10540", "55644", "244356",
+      "686000", "28126", "3807", "46579", "4802", "48210", "131524", "554476"}},
     // The nine-digit total reaches the bonus run whole: read as 19999999 it would withhold 15374620.
     {"nine-digit total", "99999999", "99999999", "0", "0", "0", "0", "50000000", {},
      {"99999999", "99999999", "199999998", "0", "0", "0", "1399999", "34365430", "35765429", "164234569",
@@ -134,8 +139,10 @@ TEST_F(CalculationRun, DependentsCellReadsItsFirstEightCharacters)
 {
     fillSalary("300000", "0", "14000", "2000", "27000", "0");
     typeAndLeave(219, "0000000012345");  // the first eight read as 0
+    typeAndLeave(211, "500000");
     click(301);
     EXPECT_EQ(text(208), "10540");
+    EXPECT_EQ(text(216), "35140");
     EXPECT_EQ(text(219), "0000000012345");
 }
 

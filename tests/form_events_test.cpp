@@ -1,6 +1,8 @@
 // What the form does, and does not do, on the user's other gestures.
 #include "tests/form_harness.h"
 
+#include <string>
+
 namespace {
 
 using FormEvents = FormTest;
@@ -13,6 +15,40 @@ TEST_F(FormEvents, CellsRefuseLettersAndANinthCharacter)
     EXPECT_EQ(text(201), "12345678");
     type(219, "1234567890");
     EXPECT_EQ(text(219), "1234567890");
+}
+
+TEST_F(FormEvents, AHugePasteIntoTheDependentsCellIsInstant)
+{
+    fillSalary("200000", "10000", "8200", "1000", "13580", "0");
+    // Read whole, this would be a count far above 7 and withhold nothing.
+    const std::string pasted = "00000001" + std::string(99'992, '5');
+    const DWORD start = GetTickCount();
+    paste(219, pasted.c_str());
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    EXPECT_EQ(text(219).substr(0, 8), "00000001");
+    typeAndLeave(211, "500000");
+    click(301);
+    EXPECT_EQ(text(208), "3570");
+    EXPECT_EQ(text(216), "26350");
+}
+
+TEST_F(FormEvents, ClickingIntoAnotherCellKeepsTheCaretWhereItLands)
+{
+    typeAndLeave(204, "15000");
+    type(201, "200000");
+    // A click right of the text: the caret goes after "15000", and leaving
+    // 201 re-sums the column, 204 included, while the button is down.
+    const HWND cell = control(204);
+    RECT client;
+    GetClientRect(cell, &client);
+    const LPARAM point = MAKELPARAM(client.right - 4, client.bottom / 2);
+    SendMessageA(cell, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(cell, WM_LBUTTONUP, 0, point);
+    ASSERT_EQ(GetFocus(), cell);
+    EXPECT_EQ(text(203), "200000");
+    SendMessageA(cell, WM_CHAR, VK_BACK, 1);
+    SendMessageA(cell, WM_CHAR, '1', 1);
+    EXPECT_EQ(text(204), "15001");
 }
 
 TEST_F(FormEvents, ResultCellsAreReadOnly)

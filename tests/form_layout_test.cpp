@@ -120,9 +120,10 @@ TEST_F(FormLayout, TypingLimits)
         SCOPED_TRACE(id);
         EXPECT_EQ(SendMessageA(control(id), EM_GETLIMITTEXT, 0, 0), 8);
     }
-    // The dependents cell and the result cells keep the platform's default.
-    const LRESULT platformDefault = SendMessageA(control(219), EM_GETLIMITTEXT, 0, 0);
-    EXPECT_GT(platformDefault, 8);
+    // The dependents cell takes more than it shows; the result cells keep the platform's default.
+    EXPECT_EQ(SendMessageA(control(219), EM_GETLIMITTEXT, 0, 0), 32);
+    const LRESULT platformDefault = SendMessageA(control(203), EM_GETLIMITTEXT, 0, 0);
+    EXPECT_GT(platformDefault, 32);
     for (int id : {203, 207, 208, 209, 210, 212, 213, 214, 215, 216, 217, 218})
         EXPECT_EQ(SendMessageA(control(id), EM_GETLIMITTEXT, 0, 0), platformDefault) << id;
 }

@@ -76,6 +76,19 @@ TEST_F(LiveTotals, EightDigitsKeptWhole)
     EXPECT_EQ(text(210), "199999998");
 }
 
+TEST_F(LiveTotals, ResultCellsAreReadWhole)
+{
+    // The program may have written nine characters; the sums must take all of them.
+    SendMessageA(control(208), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("123456789"));
+    typeAndLeave(201, "1000");
+    EXPECT_EQ(text(209), "123456789");
+    EXPECT_EQ(text(210), "-123455789");
+    SendMessageA(control(216), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("123456789"));
+    typeAndLeave(211, "1000");
+    EXPECT_EQ(text(217), "123456789");
+    EXPECT_EQ(text(218), "-123455789");
+}
+
 TEST_F(LiveTotals, Bonus)
 {
     typeAndLeave(211, "500000");
