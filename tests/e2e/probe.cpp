@@ -4,8 +4,9 @@
 //   probe text ID...           each control's text (CP932 bytes), one per line
 //   probe checked ID...        1 or 0 per control
 //   probe title                the window title
+//   probe focus                the id of the control holding the keyboard focus (0: none)
 //   probe close                asks the window to close, as its close box does
-// Exit code 2 when no MYWNDCLASS window exists.
+// Exit code 2 until a visible MYWNDCLASS window holds its last control.
 #include <windows.h>
 
 #include "tests/find_control.h"
@@ -29,7 +30,8 @@ void printText(HWND hwnd)
 int main(int argc, char** argv)
 {
     const HWND window = FindWindowA("MYWNDCLASS", nullptr);
-    if (!window || argc < 2)
+    // The window exists before its controls do and before it is shown.
+    if (!window || !IsWindowVisible(window) || !findControl(window, 310) || argc < 2)
         return 2;
     if (std::strcmp(argv[1], "find") == 0) {
         RECT r;
@@ -46,6 +48,12 @@ int main(int argc, char** argv)
     } else if (std::strcmp(argv[1], "checked") == 0) {
         for (int i = 2; i < argc; ++i)
             std::printf("%d\n", SendMessageA(findControl(window, std::atoi(argv[i])), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    } else if (std::strcmp(argv[1], "focus") == 0) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+        const bool ours = info.hwndFocus && info.hwndFocus != window && GetAncestor(info.hwndFocus, GA_ROOT) == window;
+        std::printf("%d\n", ours ? GetDlgCtrlID(info.hwndFocus) : 0);
     } else if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(window, WM_CLOSE, 0, 0);
     } else {
