@@ -1,6 +1,8 @@
 // gensen.exe as its own process: both ways of closing it end it with exit code 0.
 #include <windows.h>
 
+#include "tests/beside_this_test.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,14 +13,6 @@ struct Program {
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
 };
-
-std::string besideThisTest(const char* name)
-{
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + name;
-}
 
 struct Search {
     DWORD processId;
@@ -42,7 +36,9 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM lParam)
 Program start()
 {
     Program program;
-    std::string commandLine = "\"" + besideThisTest("gensen.exe") + "\"";
+    const std::string path = besideThisTest("gensen.exe");
+    std::string commandLine = "\"";
+    commandLine.append(path).append("\"");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
