@@ -1,6 +1,7 @@
 // Start-up to the first idle message loop, peak memory and file size of
-// gensen.exe against a minimal window program, timed side by side.
-//   startup_bench GENSEN_EXE MINIMAL_EXE [rounds]
+// gensen.exe against two floors, timed side by side: the same window and 42
+// controls made by bare platform calls, and a minimal one-window program.
+//   startup_bench GENSEN_EXE BARE_FORM_EXE MINIMAL_EXE [rounds]
 #include <windows.h>
 #include <psapi.h>
 
@@ -76,14 +77,16 @@ long long fileSize(const char* path)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3)
+    if (argc < 4)
         return 2;
-    const int rounds = argc > 3 ? std::atoi(argv[3]) : 11;
-    std::vector<double> time[2], peak[2];
+    constexpr int programs = 3;
+    const char* names[programs] = {"gensen", "bare form", "minimal"};
+    const int rounds = argc > 4 ? std::atoi(argv[4]) : 11;
+    std::vector<double> time[programs], peak[programs];
     for (int round = 0; round < rounds; ++round) {
-        // Alternate which goes first, so neither always meets a warmer system.
-        for (int k = 0; k < 2; ++k) {
-            const int which = (round + k) % 2;
+        // Rotate which goes first, so none always meets a warmer system.
+        for (int k = 0; k < programs; ++k) {
+            const int which = (round + k) % programs;
             Sample sample;
             if (!runOnce(argv[1 + which], sample)) {
                 std::fprintf(stderr, "cannot start %s\n", argv[1 + which]);
@@ -93,12 +96,18 @@ int main(int argc, char** argv)
             peak[which].push_back(sample.peakKiB);
         }
     }
-    const long long size[2] = {fileSize(argv[1]), fileSize(argv[2])};
-    std::printf("start-up to idle: gensen %.1f ms, minimal %.1f ms, ratio %.3f (median of %d)\n",
-                median(time[0]) * 1e3, median(time[1]) * 1e3, median(time[0]) / median(time[1]), rounds);
-    std::printf("peak working set: gensen %.0f KiB, minimal %.0f KiB, ratio %.3f\n", median(peak[0]),
-                median(peak[1]), median(peak[0]) / median(peak[1]));
-    std::printf("file size: gensen %lld bytes, minimal %lld bytes, ratio %.3f\n", size[0], size[1],
-                static_cast<double>(size[0]) / static_cast<double>(size[1]));
+    std::printf("start-up to idle (median of %d):", rounds);
+    for (int i = 0; i < programs; ++i)
+        std::printf(" %s %.1f ms%s", names[i], median(time[i]) * 1e3, i + 1 < programs ? "," : "\n");
+    std::printf("peak working set:");
+    for (int i = 0; i < programs; ++i)
+        std::printf(" %s %.0f KiB%s", names[i], median(peak[i]), i + 1 < programs ? "," : "\n");
+    std::printf("file size:");
+    for (int i = 0; i < programs; ++i)
+        std::printf(" %s %lld bytes%s", names[i], fileSize(argv[1 + i]), i + 1 < programs ? "," : "\n");
+    for (int floor = 1; floor < programs; ++floor)
+        std::printf("gensen / %s: start-up %.3f, peak working set %.3f, size %.3f\n", names[floor],
+                    median(time[0]) / median(time[floor]), median(peak[0]) / median(peak[floor]),
+                    static_cast<double>(fileSize(argv[1])) / static_cast<double>(fileSize(argv[1 + floor])));
     return 0;
 }

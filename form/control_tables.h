@@ -1,0 +1,81 @@
+#pragma once
+
+// The form's controls as data, laid out like the form: every label, cell and
+// button-class control with its text, place, size and style, in id order,
+// which is the order of creation.
+#include <windows.h>
+
+#include "form/control_ids.h"
+
+struct ControlRow {
+    ControlId id;
+    const char* text;
+    int x, y, width, height;
+    DWORD style;
+    ControlId parent = ControlId{};  // none: the main window
+};
+
+inline constexpr DWORD labelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
+inline constexpr DWORD headingStyle = WS_CHILD | WS_VISIBLE | SS_CENTER;
+
+inline constexpr ControlRow labels[] = {
+    // id                    text                  x    y    w    h  style
+    {taxablePayLabel,        "課税支給額:",       160,  30, 120, 24, labelStyle},
+    {nonTaxablePayLabel,     "非課税支給額:",     160,  56, 120, 24, labelStyle},
+    {totalPayLabel,          "支給額合計:",       160,  82, 120, 24, labelStyle},
+    {healthPremiumLabel,     "健康保険料:",       160, 108, 120, 24, labelStyle},
+    {nursingPremiumLabel,    "介護費用保険料:",   160, 134, 120, 24, labelStyle},
+    {pensionPremiumLabel,    "厚生保険:",         160, 160, 120, 24, labelStyle},
+    {employmentPremiumLabel, "雇用保険料:",       160, 186, 120, 24, labelStyle},
+    {withholdingTaxLabel,    "源泉徴収税:",       160, 212, 120, 24, labelStyle},
+    {totalDeductionsLabel,   "控除額合計:",       160, 238, 120, 24, labelStyle},
+    {netPayLabel,            "差引支給額:",       160, 264, 120, 24, labelStyle},
+    {salaryHeading,          "給与",              285,   6, 120, 24, headingStyle},
+    {bonusHeading,           "賞与",              410,   6, 120, 24, headingStyle},
+    {dependentCountLabel,    "扶養家族数",          6, 250, 120, 24, headingStyle},
+};
+
+inline constexpr DWORD inputStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_RIGHT;
+inline constexpr DWORD resultStyle = inputStyle | ES_READONLY;
+
+inline constexpr ControlRow cells[] = {
+    // id                     text      x    y    w    h  style
+    {salaryTaxablePay,        nullptr, 285,  30, 120, 24, inputStyle},
+    {salaryNonTaxablePay,     nullptr, 285,  54, 120, 24, inputStyle},
+    {salaryTotalPay,          nullptr, 285,  82, 120, 24, resultStyle},
+    {salaryHealthPremium,     nullptr, 285, 110, 120, 24, inputStyle},
+    {salaryNursingPremium,    nullptr, 285, 134, 120, 24, inputStyle},
+    {salaryPensionPremium,    nullptr, 285, 158, 120, 24, inputStyle},
+    {salaryEmploymentPremium, nullptr, 285, 182, 120, 24, resultStyle},
+    {salaryWithholdingTax,    nullptr, 285, 206, 120, 24, resultStyle},
+    {salaryTotalDeductions,   nullptr, 285, 234, 120, 24, resultStyle},
+    {salaryNetPay,            nullptr, 285, 262, 120, 24, resultStyle},
+    {bonusTaxablePay,         nullptr, 410,  30, 120, 24, inputStyle},
+    {bonusHealthPremium,      nullptr, 410, 110, 120, 24, resultStyle},
+    {bonusNursingPremium,     nullptr, 410, 134, 120, 24, resultStyle},
+    {bonusPensionPremium,     nullptr, 410, 158, 120, 24, resultStyle},
+    {bonusEmploymentPremium,  nullptr, 410, 182, 120, 24, resultStyle},
+    {bonusWithholdingTax,     nullptr, 410, 206, 120, 24, resultStyle},
+    {bonusTotalDeductions,    nullptr, 410, 234, 120, 24, resultStyle},
+    {bonusNetPay,             nullptr, 410, 262, 120, 24, resultStyle},
+    {dependentCount,          nullptr,   6, 270, 120, 24, inputStyle},
+};
+
+inline constexpr DWORD pushStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+inline constexpr DWORD groupStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_GROUPBOX;
+inline constexpr DWORD checkStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
+inline constexpr DWORD radioStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON;
+
+inline constexpr ControlRow buttons[] = {
+    // id                     text             x    y    w    h  style       parent
+    {calculateButton,         "計算",         385, 300,  72, 24, pushStyle},
+    {closeButton,             "閉じる",       458, 300,  72, 24, pushStyle},
+    {taxGroupBox,             "所得税区分",     6,   6, 130, 100, groupStyle},
+    {employmentGroupBox,      "雇用保険区分",   6, 120, 130, 100, groupStyle},
+    {age40Check,              "満40歳以上",     6,  22, 120, 18, checkStyle, taxGroupBox},
+    {employmentInsuredCheck,  "雇用保険対象",   6,  22, 120, 18, checkStyle, employmentGroupBox},
+    {kouRadio,                "甲欄",           6,  45, 120, 18, radioStyle, taxGroupBox},
+    {otsuRadio,               "乙欄",           6,  68, 120, 18, radioStyle, taxGroupBox},
+    {categoryARadio,          "A欄",            6,  45, 120, 18, radioStyle, employmentGroupBox},
+    {categoryBRadio,          "B欄",            6,  68, 120, 18, radioStyle, employmentGroupBox},
+};
