@@ -96,6 +96,9 @@ int main(int argc, char** argv)
             peak[which].push_back(sample.peakKiB);
         }
     }
+    long long size[programs];
+    for (int i = 0; i < programs; ++i)
+        size[i] = fileSize(argv[1 + i]);
     std::printf("start-up to idle (median of %d):", rounds);
     for (int i = 0; i < programs; ++i)
         std::printf(" %s %.1f ms%s", names[i], median(time[i]) * 1e3, i + 1 < programs ? "," : "\n");
@@ -104,10 +107,10 @@ int main(int argc, char** argv)
         std::printf(" %s %.0f KiB%s", names[i], median(peak[i]), i + 1 < programs ? "," : "\n");
     std::printf("file size:");
     for (int i = 0; i < programs; ++i)
-        std::printf(" %s %lld bytes%s", names[i], fileSize(argv[1 + i]), i + 1 < programs ? "," : "\n");
+        std::printf(" %s %lld bytes%s", names[i], size[i], i + 1 < programs ? "," : "\n");
     for (int floor = 1; floor < programs; ++floor)
         std::printf("gensen / %s: start-up %.3f, peak working set %.3f, size %.3f\n", names[floor],
                     median(time[0]) / median(time[floor]), median(peak[0]) / median(peak[floor]),
-                    static_cast<double>(fileSize(argv[1])) / static_cast<double>(fileSize(argv[1 + floor])));
+                    static_cast<double>(size[0]) / static_cast<double>(size[floor]));
     return 0;
 }

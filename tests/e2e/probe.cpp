@@ -9,6 +9,7 @@
 // Exit code 2 until a visible MYWNDCLASS window holds its last control.
 #include <windows.h>
 
+#include "form/control_ids.h"
 #include "tests/find_control.h"
 
 #include <cstdio>
@@ -31,7 +32,7 @@ int main(int argc, char** argv)
 {
     const HWND window = FindWindowA("MYWNDCLASS", nullptr);
     // The window exists before its controls do and before it is shown.
-    if (!window || !IsWindowVisible(window) || !findControl(window, 310) || argc < 2)
+    if (!window || !IsWindowVisible(window) || !findControl(window, lastButton) || argc < 2)
         return 2;
     if (std::strcmp(argv[1], "find") == 0) {
         RECT r;

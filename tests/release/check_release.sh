@@ -2,10 +2,11 @@
 # The release from a copy of the sources in another folder: its gensen.exe
 # must be byte-identical to the one built here, and its package must hold
 # exactly that exe and the guide as a Windows text file.
-#   check_release.sh SOURCE_DIR BUILT_EXE
+#   check_release.sh SOURCE_DIR BUILT_EXE VERSION
 set -eu
 src=$1
 built=$2
+version=$3
 work=$(mktemp -d /tmp/gensen-release.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
@@ -26,7 +27,6 @@ echo "gensen.exe built elsewhere: $there"
 imports=$(x86_64-w64-mingw32-objdump -p "$built" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')
 [ "$imports" = "GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] || fail "gensen.exe imports $imports"
 
-version=$(sed -n 's/^project(gensen VERSION \([0-9.]*\).*/\1/p' "$src/CMakeLists.txt")
 zip="$work/elsewhere/build/release/package/gensen-$version-win64.zip"
 [ -f "$zip" ] || fail "no package $zip"
 mkdir "$work/unpacked"
