@@ -15,10 +15,13 @@ void runBonusCalculation(HWND age40Check, HWND employmentInsuredCheck, HWND kouR
     BonusColumn column;
     column.bonus = readCell(bonusTaxablePay);
     const std::int32_t dependents = readCell(dependentCount);
-    // The salary run wrote 203; a total of nine digits must arrive whole.
-    const std::int32_t salaryTotal = readWholeCell(salaryTotalPay);
-    const std::int32_t salaryHealth = readCell(salaryHealthPremium);
-    const std::int32_t salaryNursing = readCell(salaryNursingPremium);
+    // The salary column stands for the previous month's pay: the rate is
+    // chosen by it after its social insurance, as the salary run wrote it.
+    const std::int32_t salaryTaxable = readCell(salaryTaxablePay);
+    const std::int32_t salaryInsurance = wrapSum(readCell(salaryHealthPremium), readCell(salaryNursingPremium),
+                                                 readCell(salaryPensionPremium),
+                                                 readWholeCell(salaryEmploymentPremium));
+    const std::int32_t previousMonthAmount = wrapSub(salaryTaxable, salaryInsurance);
 
     const std::int32_t category = isChecked(categoryARadio) ? 0 : 1;
     if (isChecked(employmentInsuredCheck))
@@ -26,11 +29,9 @@ void runBonusCalculation(HWND age40Check, HWND employmentInsuredCheck, HWND kouR
     const std::int32_t nursingExempt = isChecked(age40Check) ? 0 : 1;
     premiums.getBonusPremiums(column.bonus, nursingExempt, column.health, column.nursing, column.pension);
 
-    // The bonus less this sum selects the rate.
-    const std::int32_t rateSelectingAmount = wrapSum(salaryTotal, salaryHealth, salaryNursing);
     const std::int32_t socialInsurance = wrapSum(column.employment, column.pension, column.nursing, column.health);
     const std::int32_t taxColumn = isChecked(kouRadio) ? 0 : 1;
-    taxes.getBonusTax(column.bonus, rateSelectingAmount, socialInsurance, dependents, taxColumn, column.tax);
+    taxes.getBonusTax(column.bonus, previousMonthAmount, socialInsurance, dependents, taxColumn, column.tax);
 
     sumBonusDeductions(column);
     writeBonusColumn(column);

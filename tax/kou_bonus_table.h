@@ -1,7 +1,8 @@
 #pragma once
 
-// Bonus rates for the 甲欄 column, chosen by the bonus less the rate-selecting
-// amount, with one column of lower bounds per dependants count 0 to 7.
+// Bonus rates for the 甲欄 column, chosen by the previous month's pay after its
+// social insurance, with one column of lower bounds per dependants count 0 to
+// 7, the last for 7 or more.
 #include <cstdint>
 #include <limits>
 

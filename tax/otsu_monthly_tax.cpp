@@ -10,7 +10,9 @@
 void WithholdingTaxCalculator::computeOtsuMonthlyTax()
 {
     const std::int32_t payAfterInsurance = wrapSub(pay, socialInsurance);
-    if (payAfterInsurance <= 86'999) {
+    if (payAfterInsurance < 0) {
+        tax = 0;  // premiums above the pay leave nothing to tax, not a refund
+    } else if (payAfterInsurance <= 86'999) {
         tax = static_cast<std::int32_t>(static_cast<double>(payAfterInsurance) * 0.0005) * 100;
     } else if (payAfterInsurance <= 1'129'999) {
         const auto above = std::upper_bound(otsuMonthlyBrackets.begin(), otsuMonthlyBrackets.end(), payAfterInsurance,

@@ -26,6 +26,7 @@ private:
     void computeIncomeDeduction();
     void computeKouMonthlyTax();
     void computeOtsuMonthlyTax();
+    bool computeBonusTaxOutsideRateTable(std::int32_t column);
     void computeKouBonusTax();
     void computeOtsuBonusTax();
 };

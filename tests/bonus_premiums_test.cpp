@@ -47,7 +47,15 @@ TEST(BonusPremiums, RoundedDownToThousandsThenRated)
         {123'456, {5'043, 683, 8'352}},
         {500'000, {20'500, 2'775, 33'950}},
         {1'000'000, {41'000, 5'550, 67'900}},
-        {INT32_MAX, {88'046'803, 11'918'531, 145'814'096}},
+        // Ceilings of 1,500,000 (pension) and 2,000,000 (health, nursing care).
+        {1'499'999, {61'459, 8'319, 101'782}},
+        {1'500'999, {61'500, 8'325, 101'850}},
+        {1'501'000, {61'541, 8'331, 101'850}},
+        {1'999'000, {81'959, 11'094, 101'850}},
+        {2'000'999, {82'000, 11'100, 101'850}},
+        {2'001'000, {82'000, 11'100, 101'850}},
+        {3'000'000, {82'000, 11'100, 101'850}},
+        {INT32_MAX, {82'000, 11'100, 101'850}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.bonus);
@@ -66,9 +74,9 @@ TEST(BonusPremiums, OnlyZeroAsksForTheNursingPremium)
 
 TEST(BonusPremiums, HealthIsExactlyFortyOnePerMille)
 {
-    for (std::int64_t x = 0; x <= 2'147'483'000; x += 7'919'000) {
+    for (std::int32_t x = 0; x <= 2'000'000; x += 7'919) {
         SCOPED_TRACE(x);
-        ASSERT_EQ(bonusPremiums(static_cast<std::int32_t>(x), 0).health, x * 41 / 1'000);
+        ASSERT_EQ(bonusPremiums(x, 0).health, x / 1'000 * 41);
     }
 }
 

@@ -36,46 +36,48 @@ void expectAll(const BonusCase* begin, const BonusCase* end)
 TEST(KouBonusTax, WorkedExamples)
 {
     const BonusCase cases[] = {
-        {500'000, 316'000, 60'000, 0, 0, 35'200},   // key 184,000 → 8 %
-        {500'000, 316'000, 60'000, 2, 0, 17'600},   // 4 %
-        {500'000, 316'000, 60'000, 8, 0, 0},        // no column for 8
+        {500'000, 316'000, 60'000, 0, 0, 35'200},   // key 316,000 → 8 %
+        {500'000, 316'000, 60'000, 2, 0, 26'400},   // 6 %
+        {500'000, 316'000, 60'000, 8, 0, 8'800},    // 8 takes the column "7 or more": 2 %
         {500'000, 316'000, 60'000, -1, 0, 0},
-        {800'000, 330'000, 90'000, 1, 0, 85'200},   // key 470,000 → 12 %
-        {300'000, 400'000, 40'000, 0, 0, 0},        // negative key → 0 %
+        {800'000, 330'000, 90'000, 1, 0, 42'600},   // 6 %
+        {300'000, 400'000, 40'000, 0, 0, 26'000},   // 10 %
         {0, 0, 0, 0, 0, 0},
     };
     expectAll(std::begin(cases), std::end(cases));
 }
 
-// rateKey = bonus; taxableBonus = 1,000,000 makes the rate readable as tax / 10,000.
+// The key is the previous month's pay; a base of 500,000 makes the rate readable as tax / 5,000.
 TEST(KouBonusTax, RateChangesExactlyAtEachBound)
 {
-    const std::int32_t base = 1'000'000;
+    const std::int32_t base = 500'000;
     struct Row {
         std::int32_t rateKey, dependents, tax;
     };
     const Row rows[] = {
-        {64'999, 0, 0},            {65'000, 0, 20'000},       {370'999, 0, 80'000},
-        {371'000, 0, 100'000},     {1'744'999, 0, 320'000},   {1'745'000, 0, 350'000},
-        {1'975'999, 7, 320'000},   {1'976'000, 7, 350'000},   {247'999, 3, 40'000},
-        {248'000, 3, 60'000},      {497'999, 1, 120'000},     {498'000, 1, 140'000},
-        {288'999, 7, 0},           {289'000, 7, 20'000},      {-1, 0, 0},
-        {INT32_MAX, 4, 350'000},
+        {64'999, 0, 0},            {65'000, 0, 10'000},       {370'999, 0, 40'000},
+        {371'000, 0, 50'000},      {1'744'999, 0, 160'000},   {1'745'000, 0, 175'000},
+        {1'975'999, 7, 160'000},   {1'976'000, 7, 175'000},   {247'999, 3, 20'000},
+        {248'000, 3, 30'000},      {497'999, 1, 60'000},      {498'000, 1, 70'000},
+        {288'999, 7, 0},           {289'000, 7, 10'000},      {288'999, 8, 0},
+        {289'000, 8, 10'000},      {1'976'000, 9, 175'000},   {INT32_MAX, INT32_MAX, 175'000},
+        {1'976'000, -1, 0},        {INT32_MAX, 4, 175'000},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.rateKey << " with " << row.dependents);
-        const BonusCase c{row.rateKey, 0, row.rateKey - base, row.dependents, 0, row.tax};
+        const BonusCase c{base, row.rateKey, 0, row.dependents, 0, row.tax};
         EXPECT_EQ(bonusTax(c), row.tax);
     }
 }
 
 TEST(KouBonusTax, TruncatesToTenYen)
 {
-    // rateKey 65,000 (2 %), taxableBonus 123,457: 246.914 → 2,460.
+    // 2 % of 123,457: 246.914 → 2,460.
     const BonusCase cases[] = {
-        {65'000, 0, 65'000 - 123'457, 0, 0, 2'460},
-        // No floor: a negative base at a non-zero rate gives a negative tax.
-        {65'000, 0, 165'000, 0, 0, -2'000},
+        {123'457, 65'000, 0, 0, 0, 2'460},
+        // A base of 0 or less is taxed nothing, at any rate.
+        {65'000, 65'000, 165'000, 0, 0, 0},
+        {65'000, 65'000, 65'000, 0, 0, 0},
     };
     expectAll(std::begin(cases), std::end(cases));
 }
@@ -83,19 +85,41 @@ TEST(KouBonusTax, TruncatesToTenYen)
 TEST(OtsuBonusTax, FourRateBands)
 {
     const BonusCase cases[] = {
-        {500'000, 316'000, 60'000, 0, 1, 44'000},
-        {500'000, 316'000, 60'000, 99, 1, 44'000},   // dependents play no part
-        {800'000, 330'000, 90'000, 1, 1, 142'000},   // 20 %
-        {510'000, 0, -200'000, 0, 1, 213'000},       // key 510,000, base 710,000: 30 %
-        {509'999, 0, -200'001, 0, 1, 142'000},       // just below: 20 %
-        {563'000, 0, -147'000, 0, 1, 248'400},       // 35 %
-        {563'001, 0, -146'999, 0, 1, 248'400},
-        {562'999, 0, -147'001, 0, 1, 213'000},
-        {277'999, 0, -722'001, 0, 1, 100'000},       // 10 % up to 277,999
-        {278'000, 0, -722'000, 0, 1, 200'000},
-        {123'456, 0, 7'890, 0, 1, 11'500},           // 11,556.6 truncated to 100 yen
-        {-123'456, 0, 0, 0, 1, -12'300},             // toward zero, no floor
+        {500'000, 316'000, 60'000, 3, 1, 88'000},    // 20 %
+        {500'000, 316'000, 60'000, 99, 1, 88'000},   // dependents play no part
+        {800'000, 330'000, 90'000, 1, 1, 142'000},
+        {710'000, 200'000, 0, 0, 1, 71'000},         // 10 %
+        {710'000, 510'000, 0, 0, 1, 213'000},        // 30 %
+        {710'000, 509'999, 0, 0, 1, 142'000},
+        {710'000, 563'000, 0, 0, 1, 248'400},        // 35 %
+        {710'000, 563'001, 0, 0, 1, 248'400},
+        {710'000, 562'999, 0, 0, 1, 213'000},
+        {710'000, 277'999, 0, 0, 1, 71'000},
+        {710'000, 278'000, 0, 0, 1, 142'000},
+        {123'456, 20'000, 7'890, 0, 1, 11'500},      // 11,556.6 truncated to 100 yen
+        {-123'456, 0, 0, 0, 1, 0},                   // nothing to tax
         {0, 0, 0, 0, 1, 0},
+    };
+    expectAll(std::begin(cases), std::end(cases));
+}
+
+// After a month without pay, or for a bonus over ten times that pay: six
+// times the monthly tax's rise on a sixth of the bonus.
+TEST(BonusTax, MonthlyTableMethod)
+{
+    const BonusCase cases[] = {
+        {123'456, 0, 7'890, 0, 1, 5'400},            // X = 19,261: 900 × 6
+        {123'456, -1, 7'890, 0, 1, 5'400},
+        {1'200'000, 0, 0, 0, 0, 44'820},             // 7,470 × 6
+        {1'200'000, -1, 0, 0, 0, 44'820},
+        {1'200'000, 0, 0, 2, 0, 14'400},            // 2,400 × 6
+        {500'000, 50'000, 0, 0, 0, 0},               // ten times: the table, 0 %
+        {500'001, 50'000, 0, 0, 0, 22'800},          // (3,800 − 0) × 6
+        {499'999, 50'000, 0, 0, 0, 0},
+        {500'000, 50'000, 0, 0, 1, 50'000},          // 乙欄 10 %
+        {500'001, 50'000, 0, 0, 1, 31'200},          // (7,700 − 2,500) × 6
+        {INT32_MAX, 0, 0, 0, 1, 751'602'600},
+        {INT32_MAX, 1, INT32_MIN + 1, 0, 0, 0},      // the base wraps below 0
     };
     expectAll(std::begin(cases), std::end(cases));
 }
@@ -117,6 +141,8 @@ TEST(BonusTax, LeavesTheMonthlyDeductionsAlone)
     calculator.getMonthlyTax(300'000, 43'000, 2, 0, tax);
     calculator.getBonusTax(500'000, 316'000, 60'000, 0, 0, tax);
     EXPECT_EQ(tax, 35'200);
+    calculator.getBonusTax(1'200'000, 0, 0, 0, 0, tax);
+    EXPECT_EQ(tax, 44'820);
     EXPECT_EQ(calculator.incomeDeduction, 92'100);
     EXPECT_EQ(calculator.personalDeduction, 95'001);
 }

@@ -22,8 +22,8 @@ TEST(OtsuMonthlyTax, ByPayAfterInsurance)
         std::int32_t tax;
     };
     const Row rows[] = {
-        // Low range: 5 % rounded down to 100 yen, no floor at zero.
-        {-4'000, -200}, {-2'000, -100}, {-1'999, 0}, {0, 0}, {1'999, 0}, {2'000, 100}, {3'999, 100},
+        // Low range: 5 % rounded down to 100 yen, never below zero.
+        {-4'000, 0}, {-2'000, 0}, {-1'999, 0}, {0, 0}, {1'999, 0}, {2'000, 100}, {3'999, 100},
         {86'000, 4'300}, {86'999, 4'300},
         // Table range, at the seams of its lines and odd widths.
         {87'000, 4'900}, {90'999, 4'900}, {91'000, 5'000}, {98'000, 5'500}, {100'999, 5'500},
