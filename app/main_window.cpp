@@ -30,6 +30,37 @@ void closeForm(HWND window)
     DestroyWindow(window);
 }
 
+// The control that had the keyboard focus when the window last lost it.
+HWND rememberedFocus;
+
+void rememberFocus(HWND window)
+{
+    const HWND focus = GetFocus();
+    if (IsChild(window, focus))
+        rememberedFocus = focus;
+}
+
+void onActivate(HWND window, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE)
+        rememberFocus(window);
+}
+
+// Minimising takes the focus before any other window is activated.
+void onSysCommand(HWND window, WPARAM wParam)
+{
+    if ((wParam & 0xFFF0) == SC_MINIMIZE)
+        rememberFocus(window);
+}
+
+// Activation and restoring give the focus to the main window, not back to
+// the cell the clerk was typing in, where the next digits belong.
+void restoreFocus(HWND window)
+{
+    if (IsChild(window, rememberedFocus))
+        SetFocus(rememberedFocus);
+}
+
 constexpr std::uint32_t killFocusOf(ControlId cell)
 {
     return static_cast<std::uint32_t>(EN_KILLFOCUS) << 16 | static_cast<std::uint32_t>(cell);
@@ -78,6 +109,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE: return buildForm(window);
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_COMMAND: onCommand(window, wParam); return 0;
+    case WM_ACTIVATE: onActivate(window, wParam); break;
+    case WM_SYSCOMMAND: onSysCommand(window, wParam); break;
+    case WM_SETFOCUS: restoreFocus(window); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -3,6 +3,8 @@
 
 #include "form/control_tables.h"
 
+#include <imm.h>
+
 #include <iterator>
 
 namespace {
@@ -11,6 +13,12 @@ namespace {
 constexpr ControlId limitedCells[] = {
     salaryTaxablePay, salaryNonTaxablePay, salaryHealthPremium, salaryNursingPremium, salaryPensionPremium,
     bonusTaxablePay,
+};
+
+// Every cell the user types into, the dependents cell among them.
+constexpr ControlId inputCells[] = {
+    salaryTaxablePay, salaryNonTaxablePay, salaryHealthPremium, salaryNursingPremium, salaryPensionPremium,
+    bonusTaxablePay,  dependentCount,
 };
 
 // More than the dependents cell shows, so typing is never cut; without a
@@ -122,6 +130,10 @@ void initCells()
     for (ControlId id : limitedCells)
         SendMessageA(controlWindow(id), EM_LIMITTEXT, 8, 0);
     SendMessageA(controlWindow(dependentCount), EM_LIMITTEXT, dependentCountLimit, 0);
+    // Clerks keep the IME on; through it digits would arrive as full-width
+    // characters that no cell reads as a number.
+    for (ControlId id : inputCells)
+        ImmAssociateContextEx(controlWindow(id), nullptr, 0);
     for (HWND cell : cellWindows)
         SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
 }

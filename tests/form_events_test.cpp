@@ -1,6 +1,8 @@
 // What the form does, and does not do, on the user's other gestures.
 #include "tests/form_harness.h"
 
+#include <imm.h>
+
 #include <string>
 
 namespace {
@@ -49,6 +51,48 @@ TEST_F(FormEvents, ClickingIntoAnotherCellKeepsTheCaretWhereItLands)
     SendMessageA(cell, WM_CHAR, VK_BACK, 1);
     SendMessageA(cell, WM_CHAR, '1', 1);
     EXPECT_EQ(text(204), "15001");
+}
+
+TEST_F(FormEvents, InputCellsTakeNoInputMethod)
+{
+    for (int id = 201; id <= 219; ++id) {
+        SCOPED_TRACE(id);
+        const bool input = id == 201 || id == 202 || (id >= 204 && id <= 206) || id == 211 || id == 219;
+        const HIMC context = ImmGetContext(control(id));
+        EXPECT_EQ(context == nullptr, input);
+        ImmReleaseContext(control(id), context);
+    }
+}
+
+TEST_F(FormEvents, TheFocusComesBackWithItsSelection)
+{
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 200, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    const HWND cell = control(201);
+    type(201, "20");
+    SendMessageA(cell, EM_SETSEL, 1, 2);
+    const std::pair<UINT, UINT> awayAndBack[] = {{SC_MINIMIZE, SC_RESTORE}, {0, 0}};
+    for (auto [away, back] : awayAndBack) {
+        SCOPED_TRACE(away);
+        if (away) {
+            SendMessageA(window, WM_SYSCOMMAND, away, 0);
+            SetFocus(nullptr);  // as Windows leaves a minimised window; Wine keeps the focus
+        } else {
+            SetForegroundWindow(other);
+        }
+        ASSERT_NE(GetFocus(), cell);
+        if (back)
+            SendMessageA(window, WM_SYSCOMMAND, back, 0);
+        SetForegroundWindow(window);
+        EXPECT_EQ(GetFocus(), cell);
+        DWORD start = 0, end = 0;
+        SendMessageA(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 1u);
+        EXPECT_EQ(end, 2u);
+    }
+    SendMessageA(cell, WM_CHAR, '5', 1);
+    EXPECT_EQ(text(201), "25");
+    DestroyWindow(other);
 }
 
 TEST_F(FormEvents, ResultCellsAreReadOnly)

@@ -25,7 +25,7 @@ echo "gensen.exe built elsewhere: $there"
 [ "$here" = "$there" ] || fail "the two builds of gensen.exe differ"
 
 imports=$(x86_64-w64-mingw32-objdump -p "$built" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')
-[ "$imports" = "GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] || fail "gensen.exe imports $imports"
+[ "$imports" = "GDI32.dll IMM32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] || fail "gensen.exe imports $imports"
 
 zip="$work/elsewhere/build/release/package/gensen-$version-win64.zip"
 [ -f "$zip" ] || fail "no package $zip"
