@@ -2,7 +2,9 @@
 // messages on the same cells with no computation: what a press sends now
 // that a cell is rewritten only when its text changes (13 WM_GETTEXT to read,
 // 18 to compare; a repeated press changes nothing), and what it sent when it
-// rewrote every cell (13 WM_GETTEXT, 18 WM_SETTEXT).
+// rewrote every cell (13 WM_GETTEXT, 18 WM_SETTEXT). Then the common case, a
+// press right after an input changed, against the same messages plus the
+// WM_SETTEXT that press sends to each result whose text changes.
 //   press_bench [rounds] [presses per round]
 #include "app/main_window.h"
 
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -76,7 +79,23 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i < std::size(cellsWritten); ++i)
         written[i] = GetDlgItem(window, cellsWritten[i]);
 
-    std::vector<double> pressTimes, floorTimes, oldFloorTimes;
+    // 201 alternates between two pays; what each press leaves behind, and which cells differ.
+    const char* pays[2] = {"200000", "300000"};
+    char after[2][219 + 1][12] = {};
+    for (int k : {0, 1}) {
+        setText(window, 201, pays[k]);
+        SendMessageA(window, WM_COMMAND, 301, 0);
+        for (int id : cellsWritten)
+            SendMessageA(GetDlgItem(window, id), WM_GETTEXT, sizeof after[k][id], reinterpret_cast<LPARAM>(after[k][id]));
+    }
+    std::vector<int> rewritten;
+    for (int id : cellsWritten)
+        if (std::strcmp(after[0][id], after[1][id]) != 0)
+            rewritten.push_back(id);
+    const HWND payCell = GetDlgItem(window, 201);
+    int turn = 0;
+
+    std::vector<double> pressTimes, floorTimes, oldFloorTimes, changedTimes, changedFloorTimes;
     for (int round = 0; round < rounds; ++round) {
         pressTimes.push_back(secondsPerPress(presses, [&] { SendMessageA(window, WM_COMMAND, 301, 0); }));
         floorTimes.push_back(secondsPerPress(presses, [&] {
@@ -93,6 +112,22 @@ int main(int argc, char** argv)
             for (std::size_t c = 0; c < std::size(written); ++c)
                 SendMessageA(written[c], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown[cellsWritten[c]]));
         }));
+        changedTimes.push_back(secondsPerPress(presses, [&] {
+            turn ^= 1;
+            SendMessageA(payCell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pays[turn]));
+            SendMessageA(window, WM_COMMAND, 301, 0);
+        }));
+        changedFloorTimes.push_back(secondsPerPress(presses, [&] {
+            turn ^= 1;
+            SendMessageA(payCell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pays[turn]));
+            char text[12];
+            for (HWND cell : read)
+                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            for (HWND cell : written)
+                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            for (int id : rewritten)
+                SendMessageA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(after[turn][id]));
+        }));
     }
     ShowWindow(window, SW_HIDE);
     DestroyWindow(window);
@@ -103,5 +138,10 @@ int main(int argc, char** argv)
                 std::size(cellsWritten), median(floorTimes) * 1e6, press / median(floorTimes));
     std::printf("old floor (%zu WM_GETTEXT + %zu WM_SETTEXT): %.2f us, ratio %.3f\n", std::size(cellsRead),
                 std::size(cellsWritten), median(oldFloorTimes) * 1e6, press / median(oldFloorTimes));
+    const double changed = median(changedTimes);
+    std::printf("press after 201 changed (its WM_SETTEXT included): %.2f us\n", changed * 1e6);
+    std::printf("floor (WM_SETTEXT on 201, %zu + %zu WM_GETTEXT, %zu WM_SETTEXT): %.2f us, ratio %.3f\n",
+                std::size(cellsRead), std::size(cellsWritten), rewritten.size(), median(changedFloorTimes) * 1e6,
+                changed / median(changedFloorTimes));
     return 0;
 }
