@@ -1,21 +1,33 @@
-# The release package: gensen.exe and the guide as a text file that Notepad
-# reads right (UTF-8 with a byte-order mark, CRLF line ends).
-set(guide_text ${CMAKE_BINARY_DIR}/guide-ja.txt)
+# The release package: one folder with gensen.exe, the guide as a page and a
+# readme, zipped reproducibly, with its SHA-256 beside it.
+# Debian's own Python, which has Debian's python3-markdown.
+find_program(GENSEN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(GENSEN_PYTHON python3 REQUIRED)
+execute_process(COMMAND ${GENSEN_PYTHON} -c "import markdown" RESULT_VARIABLE no_markdown OUTPUT_QUIET ERROR_QUIET)
+if(no_markdown)
+    message(FATAL_ERROR "The package's guide is rendered by Python-Markdown: apt-get install python3-markdown")
+endif()
+
+# The files in the ZIP carry the last commit's time, not the build's.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(package_epoch $ENV{SOURCE_DATE_EPOCH})
+else()
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+                    OUTPUT_VARIABLE package_epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(NOT package_epoch)
+        message(STATUS "No commit to date the package by: its files are dated 1980-01-01")
+        set(package_epoch 0)
+    endif()
+endif()
+
+set(package_dir ${CMAKE_BINARY_DIR}/package)
+set(package_zip ${package_dir}/gensen-${PROJECT_VERSION}-win64.zip)
 add_custom_command(
-    OUTPUT ${guide_text}
-    COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_SOURCE_DIR}/docs/guide.md -DOUT=${guide_text}
-            -P ${PROJECT_SOURCE_DIR}/cmake/guide_text.cmake
-    DEPENDS ${PROJECT_SOURCE_DIR}/docs/guide.md ${PROJECT_SOURCE_DIR}/cmake/guide_text.cmake
-    COMMENT "Writing the guide as a Windows text file")
-add_custom_target(guide_text ALL DEPENDS ${guide_text})
-
-install(TARGETS gensen RUNTIME DESTINATION .)
-install(FILES ${guide_text} DESTINATION .)
-
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME gensen)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_SYSTEM_NAME win64)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
-include(CPack)
+    OUTPUT ${package_zip} ${package_zip}.sha256
+    COMMAND ${GENSEN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/make_package.py $<TARGET_FILE:gensen>
+            ${PROJECT_SOURCE_DIR}/docs/guide.md ${PROJECT_SOURCE_DIR}/docs/readme.txt ${PROJECT_VERSION}
+            ${package_epoch} ${package_dir}
+    DEPENDS gensen ${PROJECT_SOURCE_DIR}/cmake/make_package.py ${PROJECT_SOURCE_DIR}/docs/guide.md
+            ${PROJECT_SOURCE_DIR}/docs/images/window.png ${PROJECT_SOURCE_DIR}/docs/readme.txt
+    COMMENT "Packaging gensen-${PROJECT_VERSION}-win64.zip")
+add_custom_target(package_zip ALL DEPENDS ${package_zip})

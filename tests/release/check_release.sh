@@ -1,7 +1,7 @@
 #!/bin/sh
-# The release from a copy of the sources in another folder: its gensen.exe
-# must be byte-identical to the one built here, and its package must hold
-# exactly that exe and the guide as a Windows text file.
+# The release, built twice from copies of the sources in other folders at
+# different times: the same ZIP to the byte, its gensen.exe byte-identical to
+# the one built here, and the three files a clerk opens as they should be.
 #   check_release.sh SOURCE_DIR BUILT_EXE VERSION
 set -eu
 src=$1
@@ -11,15 +11,28 @@ work=$(mktemp -d /tmp/gensen-release.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-
-mkdir "$work/elsewhere"
-tar -C "$src" --exclude=./build --exclude=./.git -cf - . | tar -C "$work/elsewhere" -xf -
-(cd "$work/elsewhere" && cmake --workflow --preset release >"$work/build.log" 2>&1) ||
-    { tail -20 "$work/build.log" >&2; fail "the release workflow failed"; }
-
 sha() { sha256sum "$1" | cut -d' ' -f1; }
+
+name=gensen-$version-win64
+release() {
+    mkdir "$work/$1"
+    # With the history, which dates the files in the ZIP; every file's own time is now.
+    tar -C "$src" --exclude=./build -cf - . | tar -C "$work/$1" -m --no-same-owner -xf -
+    (cd "$work/$1" && cmake --workflow --preset release >"$work/$1.log" 2>&1) ||
+        { tail -20 "$work/$1.log" >&2; fail "the release workflow failed in $1"; }
+}
+release first
+sleep 2
+release second
+zip="$work/first/build/release/package/$name.zip"
+[ -f "$zip" ] || fail "no package $zip"
+echo "$name.zip built in one folder:     $(sha "$zip")"
+echo "$name.zip built in another, later: $(sha "$work/second/build/release/package/$name.zip")"
+cmp "$zip" "$work/second/build/release/package/$name.zip" || fail "the two builds of the ZIP differ"
+[ "$(cat "$zip.sha256")" = "$(sha "$zip")  $name.zip" ] || fail "$name.zip.sha256 holds $(cat "$zip.sha256")"
+
 here=$(sha "$built")
-there=$(sha "$work/elsewhere/build/release/bin/gensen.exe")
+there=$(sha "$work/first/build/release/bin/gensen.exe")
 echo "gensen.exe built here:      $here"
 echo "gensen.exe built elsewhere: $there"
 [ "$here" = "$there" ] || fail "the two builds of gensen.exe differ"
@@ -27,18 +40,32 @@ echo "gensen.exe built elsewhere: $there"
 imports=$(x86_64-w64-mingw32-objdump -p "$built" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')
 [ "$imports" = "GDI32.dll IMM32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] || fail "gensen.exe imports $imports"
 
-zip="$work/elsewhere/build/release/package/gensen-$version-win64.zip"
-[ -f "$zip" ] || fail "no package $zip"
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 contents=$(cd "$work/unpacked" && find . -type f | sort | tr '\n' ' ')
-[ "$contents" = "./gensen.exe ./guide-ja.txt " ] || fail "the package holds $contents"
-cmp "$built" "$work/unpacked/gensen.exe" || fail "the packaged gensen.exe is not the one built here"
+[ "$contents" = "./$name/gensen.exe ./$name/guide.html ./$name/readme.txt " ] || fail "the package holds $contents"
+cmp "$built" "$work/unpacked/$name/gensen.exe" || fail "the packaged gensen.exe is not the one built here"
 
-guide="$work/unpacked/guide-ja.txt"
-[ "$(head -c 3 "$guide" | od -An -tx1 | tr -d ' ')" = "efbbbf" ] || fail "the guide does not start with the UTF-8 byte-order mark"
-lines=$(tr -cd '\n' <"$guide" | wc -c)
-returns=$(tr -cd '\r' <"$guide" | wc -c)
-[ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] || fail "the guide's $lines lines have $returns carriage returns"
-tail -c +4 "$guide" | tr -d '\r' | cmp - "$src/docs/guide.md" || fail "the guide's text is not docs/guide.md"
-echo "release package $(basename "$zip"): gensen.exe and guide-ja.txt, as built"
+readme="$work/unpacked/$name/readme.txt"
+[ "$(head -c 3 "$readme" | od -An -tx1 | tr -d ' ')" = "efbbbf" ] || fail "readme.txt does not start with the UTF-8 byte-order mark"
+lines=$(tr -cd '\n' <"$readme" | wc -c)
+returns=$(tr -cd '\r' <"$readme" | wc -c)
+[ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] || fail "readme.txt's $lines lines have $returns carriage returns"
+! grep -nE '^#|^ *[-*+] |\*\*|`|\]\(|^\||^[=-]{3,}' "$readme" || fail "readme.txt has Markdown marks"
+grep -q "バージョン $version" "$readme" || fail "readme.txt does not name version $version"
+python3 -c '
+import sys, unicodedata
+for n, line in enumerate(open(sys.argv[1], encoding="utf-8-sig").read().splitlines(), 1):
+    width = sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line)
+    if width > 80:
+        sys.exit(f"readme.txt line {n} is {width} columns wide")
+' "$readme" || fail "readme.txt has a line over 80 columns"
+
+page="$work/unpacked/$name/guide.html"
+grep -q '<html lang="ja">' "$page" || fail "guide.html is not marked Japanese"
+grep -qi '<meta charset="utf-8">' "$page" || fail "guide.html does not say UTF-8"
+grep -q '<style>' "$page" || fail "guide.html has no style sheet"
+grep -q '<table>' "$page" || fail "guide.html has no table"
+grep -q 'src="data:image/png;base64,' "$page" || fail "guide.html does not hold the window's picture"
+! grep -noE 'src="[^d][^"]*"|<link|<script|url\(|\|---|\*\*' "$page" || fail "guide.html loads from elsewhere or shows Markdown"
+echo "release package $name.zip: reproducible, with gensen.exe as built, guide.html and readme.txt"

@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Writes the release package: one folder with gensen.exe, the guide as one
+self-contained page and a plain-text readme, zipped so that the same inputs
+give the same bytes whenever and wherever it is built, and its SHA-256 beside it.
+
+  make_package.py EXE GUIDE_MD README_TXT VERSION EPOCH OUT_DIR
+"""
+import base64
+import hashlib
+import pathlib
+import re
+import sys
+import time
+import zipfile
+
+import markdown
+
+STYLE = """
+body { font-family: "Yu Gothic UI", "Meiryo", sans-serif; max-width: 46em; margin: 2em auto; padding: 0 1em;
+       line-height: 1.7; color: #222; }
+h1 { font-size: 1.6em; border-bottom: 2px solid #446; }
+h2 { font-size: 1.25em; margin-top: 2em; border-bottom: 1px solid #99a; }
+table { border-collapse: collapse; margin: 1em 0; }
+th, td { border: 1px solid #99a; padding: 0.3em 0.6em; vertical-align: top; }
+th { background: #eef; }
+code { font-family: Consolas, "MS Gothic", monospace; background: #f3f3f6; padding: 0 0.2em; }
+img { max-width: 100%; border: 1px solid #ccc; }
+"""
+
+
+def guide_page(source: pathlib.Path) -> bytes:
+    text = source.read_text(encoding="utf-8")
+    body = markdown.markdown(text, extensions=["tables"], output_format="html")
+
+    # The pictures go inside the page, so that it is one file that loads nothing.
+    def inline(match: re.Match) -> str:
+        data = base64.b64encode((source.parent / match.group(1)).read_bytes()).decode("ascii")
+        return f'src="data:image/png;base64,{data}"'
+
+    body = re.sub(r'src="([^":]+\.png)"', inline, body)
+    title = re.search(r"^# (.+)$", text, re.MULTILINE).group(1)
+    return (
+        '<!DOCTYPE html>\n<html lang="ja">\n<head>\n<meta charset="utf-8">\n'
+        f"<title>{title}</title>\n<style>{STYLE}</style>\n</head>\n<body>\n{body}\n</body>\n</html>\n"
+    ).encode("utf-8")
+
+
+def windows_text(source: pathlib.Path, version: str) -> bytes:
+    """Notepad's own: a byte-order mark and CRLF line ends."""
+    text = source.read_text(encoding="utf-8").replace("@VERSION@", version)
+    return b"\xef\xbb\xbf" + text.replace("\r\n", "\n").replace("\n", "\r\n").encode("utf-8")
+
+
+def write_zip(path: pathlib.Path, folder: str, files: dict, epoch: int) -> None:
+    # Fixed times, order and permissions, and no owner or host fields.
+    stamp = time.gmtime(max(epoch, 315532800))[:6]
+    with zipfile.ZipFile(path, "w") as archive:
+        entry = zipfile.ZipInfo(folder + "/", stamp)
+        entry.create_system = 3
+        entry.external_attr = 0o40755 << 16 | 0x10
+        archive.writestr(entry, b"")
+        for name in sorted(files):
+            entry = zipfile.ZipInfo(f"{folder}/{name}", stamp)
+            entry.create_system = 3
+            entry.external_attr = 0o100644 << 16
+            entry.compress_type = zipfile.ZIP_DEFLATED
+            archive.writestr(entry, files[name], compresslevel=9)
+
+
+def main() -> None:
+    exe, guide, readme, version, epoch, out = sys.argv[1:]
+    folder = f"gensen-{version}-win64"
+    files = {
+        "gensen.exe": pathlib.Path(exe).read_bytes(),
+        "guide.html": guide_page(pathlib.Path(guide)),
+        "readme.txt": windows_text(pathlib.Path(readme), version),
+    }
+    out_dir = pathlib.Path(out)
+    out_dir.mkdir(parents=True, exist_ok=True)
+    package = out_dir / f"{folder}.zip"
+    write_zip(package, folder, files, int(epoch))
+    digest = hashlib.sha256(package.read_bytes()).hexdigest()
+    (out_dir / f"{package.name}.sha256").write_text(f"{digest}  {package.name}\n", encoding="ascii")
+
+
+if __name__ == "__main__":
+    main()
