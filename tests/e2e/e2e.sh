@@ -137,6 +137,16 @@ xdo key Tab
 xdo type 5
 expect "Tab then 5 in 201" "75 0" cells 201 202
 
+# Away to the desktop and back by the caption: the focus returns to the cell,
+# its caret where it was, and the digits typed next land there.
+type_into 201 20
+xdo mousemove --sync $((win_x + win_w + 100)) $((win_y + win_h + 100)) click 1
+expect "no focus in the window after a click on the desktop" 0 probe focus
+xdo mousemove --sync $((win_x + 200)) $((win_y + 10)) click 1
+expect "focus back in 201 after a click on the caption" 201 probe focus
+xdo type 0000
+expect "20, away and back, then 0000 in 201" 200000 cells 201
+
 # The worked salary example with a bonus, typed digit by digit.
 type_into 201 200000
 type_into 202 10000
