@@ -1,6 +1,8 @@
 // The form as the platform built it, read back from the real windows.
 #include "tests/form_harness.h"
 
+#include <imm.h>
+
 namespace {
 
 struct Expected {
@@ -102,6 +104,9 @@ TEST_F(FormLayout, EveryControlAsBuilt)
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_EXSTYLE)) & ~WS_EX_NOPARENTNOTIFY, e.exStyle);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), guiFont);
         EXPECT_TRUE(IsWindowEnabled(control));
+        const HIMC context = ImmGetContext(control);  // none in what the user types, so no full-width digits
+        EXPECT_EQ(context == nullptr, e.style == input);
+        ImmReleaseContext(control, context);
     }
 }
 

@@ -25,9 +25,7 @@ release first
 sleep 2
 release second
 zip="$work/first/build/release/package/$name.zip"
-[ -f "$zip" ] || fail "no package $zip"
-echo "$name.zip built in one folder:     $(sha "$zip")"
-echo "$name.zip built in another, later: $(sha "$work/second/build/release/package/$name.zip")"
+echo "$name.zip, built twice: $(sha "$zip")"
 cmp "$zip" "$work/second/build/release/package/$name.zip" || fail "the two builds of the ZIP differ"
 [ "$(cat "$zip.sha256")" = "$(sha "$zip")  $name.zip" ] || fail "$name.zip.sha256 holds $(cat "$zip.sha256")"
 
@@ -52,21 +50,13 @@ lines=$(tr -cd '\n' <"$readme" | wc -c)
 returns=$(tr -cd '\r' <"$readme" | wc -c)
 [ "$lines" -gt 0 ] && [ "$lines" -eq "$returns" ] || fail "readme.txt's $lines lines have $returns carriage returns"
 ! grep -nE '^#|^ *[-*+] |\*\*|`|\]\(|^\||^[=-]{3,}' "$readme" || fail "readme.txt has Markdown marks"
-grep -q "バージョン $version" "$readme" || fail "readme.txt does not name version $version"
-python3 -c '
-import sys, unicodedata
-for n, line in enumerate(open(sys.argv[1], encoding="utf-8-sig").read().splitlines(), 1):
-    width = sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line)
-    if width > 80:
-        sys.exit(f"readme.txt line {n} is {width} columns wide")
-' "$readme" || fail "readme.txt has a line over 80 columns"
+width=$(tr -d '\r' <"$readme" | LC_ALL=ja_JP.UTF-8 wc -L)
+[ "$width" -le 80 ] || fail "readme.txt has a line of $width columns"
 
 page="$work/unpacked/$name/guide.html"
-grep -q '<html lang="ja">' "$page" || fail "guide.html is not marked Japanese"
-grep -qi '<meta charset="utf-8">' "$page" || fail "guide.html does not say UTF-8"
-grep -q '<style>' "$page" || fail "guide.html has no style sheet"
-grep -q '<table>' "$page" || fail "guide.html has no table"
-grep -q "製品バージョン「$version」" "$page" || fail "guide.html does not name version $version"
-grep -q 'src="data:image/png;base64,' "$page" || fail "guide.html does not hold the window's picture"
+for part in '<html lang="ja">' '<meta charset="utf-8">' '<style>' '<table>' 'src="data:image/png;base64,' \
+    "製品バージョン「$version」" "バージョン $version"; do
+    grep -qF "$part" "$page" "$readme" || fail "guide.html or readme.txt lacks $part"
+done
 ! grep -noE 'src="[^d][^"]*"|<link|<script|url\(|\|---|\*\*' "$page" || fail "guide.html loads from elsewhere or shows Markdown"
 echo "release package $name.zip: reproducible, with gensen.exe as built, guide.html and readme.txt"
