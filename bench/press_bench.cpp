@@ -18,10 +18,20 @@
 
 namespace {
 
-// What one press reads and writes: the salary run, then the bonus run.
-constexpr int cellsRead[] = {201, 202, 204, 205, 206, 219, 211, 219, 201, 204, 205, 206, 207};
-constexpr int cellsWritten[] = {201, 202, 203, 204, 205, 206, 207, 208, 209, 210,
-                                211, 212, 213, 214, 215, 216, 217, 218};
+// What one press reads and writes, in its order: the salary run reads its
+// inputs and writes its column, then the bonus run does the same.
+struct Step {
+    int id;
+    bool written;
+};
+constexpr Step pressSteps[] = {
+    {201, false}, {202, false}, {204, false}, {205, false}, {206, false}, {219, false},
+    {201, true},  {202, true},  {203, true},  {204, true},  {205, true},  {206, true},  {207, true},
+    {208, true},  {209, true},  {210, true},
+    {211, false}, {219, false}, {201, false}, {204, false}, {205, false}, {206, false}, {207, false},
+    {211, true},  {212, true},  {213, true},  {214, true},  {215, true},  {216, true},  {217, true},  {218, true},
+};
+constexpr std::size_t cellsWritten = 18, cellsRead = std::size(pressSteps) - cellsWritten;
 
 double now()
 {
@@ -69,64 +79,64 @@ int main(int argc, char** argv)
         setText(window, std::atoi(cell[0]), cell[1]);
     SendMessageA(window, WM_COMMAND, 301, 0);
 
-    // The floor writes back exactly the texts the press leaves behind.
-    char shown[219 + 1][12] = {};
-    for (int id : cellsWritten)
-        SendMessageA(GetDlgItem(window, id), WM_GETTEXT, sizeof shown[id], reinterpret_cast<LPARAM>(shown[id]));
-    HWND read[std::size(cellsRead)], written[std::size(cellsWritten)];
-    for (std::size_t i = 0; i < std::size(cellsRead); ++i)
-        read[i] = GetDlgItem(window, cellsRead[i]);
-    for (std::size_t i = 0; i < std::size(cellsWritten); ++i)
-        written[i] = GetDlgItem(window, cellsWritten[i]);
-
-    // 201 alternates between two pays; what each press leaves behind, and which cells differ.
+    // The floors send the same messages to the same cells in the same order,
+    // and write exactly the texts the presses leave behind: after the example,
+    // and after each of two pays that 201 alternates between.
     const char* pays[2] = {"200000", "300000"};
-    char after[2][219 + 1][12] = {};
-    for (int k : {0, 1}) {
-        setText(window, 201, pays[k]);
+    char shown[3][219 + 1][12] = {};
+    for (int k : {2, 0, 1}) {
+        if (k < 2)
+            setText(window, 201, pays[k]);
         SendMessageA(window, WM_COMMAND, 301, 0);
-        for (int id : cellsWritten)
-            SendMessageA(GetDlgItem(window, id), WM_GETTEXT, sizeof after[k][id], reinterpret_cast<LPARAM>(after[k][id]));
+        for (const Step& step : pressSteps)
+            SendMessageA(GetDlgItem(window, step.id), WM_GETTEXT, sizeof shown[k][step.id],
+                         reinterpret_cast<LPARAM>(shown[k][step.id]));
     }
-    std::vector<int> rewritten;
-    for (int id : cellsWritten)
-        if (std::strcmp(after[0][id], after[1][id]) != 0)
-            rewritten.push_back(id);
+    HWND cells[std::size(pressSteps)];
+    bool changes[std::size(pressSteps)] = {};
+    std::size_t rewritten = 0;
+    for (std::size_t i = 0; i < std::size(pressSteps); ++i) {
+        cells[i] = GetDlgItem(window, pressSteps[i].id);
+        const int id = pressSteps[i].id;
+        // 201 already shows the pay set just before the press, which leaves it alone.
+        rewritten += changes[i] = pressSteps[i].written && id != 201 && std::strcmp(shown[0][id], shown[1][id]) != 0;
+    }
     const HWND payCell = GetDlgItem(window, 201);
     int turn = 0;
+    // One press's messages, with each written cell compared, written with the
+    // example's text, or compared and written when its text changes.
+    enum Writing { compare, write, compareAndWriteChanges };
+    auto messages = [&](Writing writing) {
+        char text[12];
+        for (std::size_t i = 0; i < std::size(pressSteps); ++i) {
+            const int id = pressSteps[i].id;
+            if (!pressSteps[i].written || writing != write)
+                SendMessageA(cells[i], WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            if (pressSteps[i].written && writing == write)
+                SendMessageA(cells[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown[2][id]));
+            if (writing == compareAndWriteChanges && changes[i])
+                SendMessageA(cells[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown[turn][id]));
+        }
+    };
+    auto changePay = [&] {
+        turn ^= 1;
+        SendMessageA(payCell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pays[turn]));
+    };
 
     std::vector<double> pressTimes, floorTimes, oldFloorTimes, changedTimes, changedFloorTimes;
     for (int round = 0; round < rounds; ++round) {
+        setText(window, 201, "200000");
+        SendMessageA(window, WM_COMMAND, 301, 0);
         pressTimes.push_back(secondsPerPress(presses, [&] { SendMessageA(window, WM_COMMAND, 301, 0); }));
-        floorTimes.push_back(secondsPerPress(presses, [&] {
-            char text[12];
-            for (HWND cell : read)
-                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            for (HWND cell : written)
-                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        }));
-        oldFloorTimes.push_back(secondsPerPress(presses, [&] {
-            char text[12];
-            for (HWND cell : read)
-                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            for (std::size_t c = 0; c < std::size(written); ++c)
-                SendMessageA(written[c], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown[cellsWritten[c]]));
-        }));
+        floorTimes.push_back(secondsPerPress(presses, [&] { messages(compare); }));
+        oldFloorTimes.push_back(secondsPerPress(presses, [&] { messages(write); }));
         changedTimes.push_back(secondsPerPress(presses, [&] {
-            turn ^= 1;
-            SendMessageA(payCell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pays[turn]));
+            changePay();
             SendMessageA(window, WM_COMMAND, 301, 0);
         }));
         changedFloorTimes.push_back(secondsPerPress(presses, [&] {
-            turn ^= 1;
-            SendMessageA(payCell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pays[turn]));
-            char text[12];
-            for (HWND cell : read)
-                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            for (HWND cell : written)
-                SendMessageA(cell, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            for (int id : rewritten)
-                SendMessageA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(after[turn][id]));
+            changePay();
+            messages(compareAndWriteChanges);
         }));
     }
     ShowWindow(window, SW_HIDE);
@@ -134,14 +144,14 @@ int main(int argc, char** argv)
 
     const double press = median(pressTimes);
     std::printf("press of 計算: %.2f us (median of %d rounds of %d)\n", press * 1e6, rounds, presses);
-    std::printf("floor now (%zu + %zu WM_GETTEXT): %.2f us, ratio %.3f\n", std::size(cellsRead),
-                std::size(cellsWritten), median(floorTimes) * 1e6, press / median(floorTimes));
-    std::printf("old floor (%zu WM_GETTEXT + %zu WM_SETTEXT): %.2f us, ratio %.3f\n", std::size(cellsRead),
-                std::size(cellsWritten), median(oldFloorTimes) * 1e6, press / median(oldFloorTimes));
+    std::printf("floor now (%zu + %zu WM_GETTEXT): %.2f us, ratio %.3f\n", cellsRead, cellsWritten,
+                median(floorTimes) * 1e6, press / median(floorTimes));
+    std::printf("old floor (%zu WM_GETTEXT + %zu WM_SETTEXT): %.2f us, ratio %.3f\n", cellsRead, cellsWritten,
+                median(oldFloorTimes) * 1e6, press / median(oldFloorTimes));
     const double changed = median(changedTimes);
     std::printf("press after 201 changed (its WM_SETTEXT included): %.2f us\n", changed * 1e6);
     std::printf("floor (WM_SETTEXT on 201, %zu + %zu WM_GETTEXT, %zu WM_SETTEXT): %.2f us, ratio %.3f\n",
-                std::size(cellsRead), std::size(cellsWritten), rewritten.size(), median(changedFloorTimes) * 1e6,
+                cellsRead, cellsWritten, rewritten, median(changedFloorTimes) * 1e6,
                 changed / median(changedFloorTimes));
     return 0;
 }
