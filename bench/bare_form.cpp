@@ -1,8 +1,11 @@
 // The platform floor for start-up with the form: gensen's window and its 42
-// controls (same classes, texts, styles, fonts and creation order) made by
-// bare platform calls, its loop, nothing else.
+// controls (same classes, texts, styles, fonts and creation order, the input
+// method kept out of the cells one types in) made by bare platform calls, its
+// loop, nothing else.
 #include "bench/bare_window.h"
 #include "form/control_tables.h"
+
+#include <imm.h>
 
 namespace {
 
@@ -25,6 +28,9 @@ void buildForm(HINSTANCE instance, HWND window)
     createWithFonts(labels, "STATIC", 0, instance, window);
     createWithFonts(cells, "EDIT", WS_EX_CLIENTEDGE, instance, window);
     createWithFonts(buttons, "BUTTON", 0, instance, window);
+    for (const ControlRow& row : cells)
+        if (!(row.style & ES_READONLY))
+            ImmAssociateContextEx(created[row.id], nullptr, 0);
 }
 
 }  // namespace
