@@ -55,22 +55,22 @@ TEST_F(FormEvents, TheFocusComesBackWithItsSelection)
 {
     const HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 200, 100, nullptr,
                                        nullptr, nullptr, nullptr);
-    type(201, "20");
-    SendMessageA(control(201), EM_SETSEL, 1, 2);
-    for (bool minimise : {true, false}) {
-        SCOPED_TRACE(minimise);
+    for (auto [id, minimise] : {std::pair{201, false}, std::pair{204, true}}) {
+        SCOPED_TRACE(id);
+        type(id, "20");
+        SendMessageA(control(id), EM_SETSEL, 1, 2);
         if (minimise)  // Windows leaves a minimised window without focus; Wine keeps it
             SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0), SetFocus(nullptr);
         else
             SetForegroundWindow(other);
-        ASSERT_NE(GetFocus(), control(201));
+        ASSERT_NE(GetFocus(), control(id));
         if (minimise)
             SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
         SetForegroundWindow(window);
-        EXPECT_EQ(GetFocus(), control(201));
+        EXPECT_EQ(GetFocus(), control(id));
+        SendMessageA(control(id), WM_CHAR, '5', 1);  // over the selected "0"
+        EXPECT_EQ(text(id), "25");
     }
-    SendMessageA(control(201), WM_CHAR, '5', 1);  // over the selected "0"
-    EXPECT_EQ(text(201), "25");
     DestroyWindow(other);
 }
 
