@@ -29,7 +29,7 @@ void buildForm(HINSTANCE instance, HWND window)
     createWithFonts(cells, "EDIT", WS_EX_CLIENTEDGE, instance, window);
     createWithFonts(buttons, "BUTTON", 0, instance, window);
     for (const ControlRow& row : cells)
-        if (!(row.style & ES_READONLY))
+        if (row.style == inputStyle)
             ImmAssociateContextEx(created[row.id], nullptr, 0);
 }
 

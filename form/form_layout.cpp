@@ -9,18 +9,6 @@
 
 namespace {
 
-// Cells the user types into, with the 8-character typing limit.
-constexpr ControlId limitedCells[] = {
-    salaryTaxablePay, salaryNonTaxablePay, salaryHealthPremium, salaryNursingPremium, salaryPensionPremium,
-    bonusTaxablePay,
-};
-
-// Every cell the user types into, the dependents cell among them.
-constexpr ControlId inputCells[] = {
-    salaryTaxablePay, salaryNonTaxablePay, salaryHealthPremium, salaryNursingPremium, salaryPensionPremium,
-    bonusTaxablePay,  dependentCount,
-};
-
 // More than the dependents cell shows, so typing is never cut; without a
 // limit, a long paste is fitted to its width one dropped character at a time.
 constexpr int dependentCountLimit = 32;
@@ -127,13 +115,16 @@ void setInitialChecks()
 
 void initCells()
 {
-    for (ControlId id : limitedCells)
-        SendMessageA(controlWindow(id), EM_LIMITTEXT, 8, 0);
-    SendMessageA(controlWindow(dependentCount), EM_LIMITTEXT, dependentCountLimit, 0);
-    // Clerks keep the IME on; through it digits would arrive as full-width
+    // The cells the user types into: a typing limit, and no input method, since
+    // clerks keep the IME on and digits through it arrive as full-width
     // characters that no cell reads as a number.
-    for (ControlId id : inputCells)
-        ImmAssociateContextEx(controlWindow(id), nullptr, 0);
+    for (const ControlRow& row : cells) {
+        if (row.style != inputStyle)
+            continue;
+        const HWND cell = controlWindow(row.id);
+        SendMessageA(cell, EM_LIMITTEXT, row.id == dependentCount ? dependentCountLimit : 8, 0);
+        ImmAssociateContextEx(cell, nullptr, 0);
+    }
     for (HWND cell : cellWindows)
         SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
 }

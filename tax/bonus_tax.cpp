@@ -11,9 +11,8 @@
 // After a month without pay, or for a bonus over ten times that pay, a rate
 // chosen by the month would be meaningless: the tax is then six times the
 // rise of the monthly tax when a sixth of the bonus is added to the month.
-bool WithholdingTaxCalculator::computeBonusTaxOutsideRateTable(std::int32_t column)
+bool WithholdingTaxCalculator::computeBonusTaxOutsideRateTable(std::int32_t column, std::int32_t taxableBonus)
 {
-    const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
     if (taxableBonus <= 0) {
         tax = 0;
         return true;
@@ -34,9 +33,9 @@ bool WithholdingTaxCalculator::computeBonusTaxOutsideRateTable(std::int32_t colu
 
 void WithholdingTaxCalculator::computeKouBonusTax()
 {
-    if (computeBonusTaxOutsideRateTable(0))
-        return;
     const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
+    if (computeBonusTaxOutsideRateTable(0, taxableBonus))
+        return;
     double rate = 0.0;
     if (dependents >= 0) {
         const std::int32_t column = std::min(dependents, 7);  // the last column is "7 or more"
@@ -49,9 +48,9 @@ void WithholdingTaxCalculator::computeKouBonusTax()
 
 void WithholdingTaxCalculator::computeOtsuBonusTax()
 {
-    if (computeBonusTaxOutsideRateTable(1))
-        return;
     const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
+    if (computeBonusTaxOutsideRateTable(1, taxableBonus))
+        return;
     double rate = 0.0;
     for (const OtsuBonusBand& band : otsuBonusRateBands)
         if (previousMonthAmount >= band.lowerBound)

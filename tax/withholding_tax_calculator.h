@@ -26,7 +26,7 @@ private:
     void computeIncomeDeduction();
     void computeKouMonthlyTax();
     void computeOtsuMonthlyTax();
-    bool computeBonusTaxOutsideRateTable(std::int32_t column);
+    bool computeBonusTaxOutsideRateTable(std::int32_t column, std::int32_t taxableBonus);
     void computeKouBonusTax();
     void computeOtsuBonusTax();
 };
