@@ -29,4 +29,6 @@ function(gensen_add_test name)
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main)
     add_test(NAME ${name}${GENSEN_TEST_SUFFIX} COMMAND ${name})
+    # A hang fails its test rather than stalling the run.
+    set_tests_properties(${name}${GENSEN_TEST_SUFFIX} PROPERTIES TIMEOUT 300)
 endfunction()

@@ -5,7 +5,10 @@
 need_packages() {
     missing=""
     for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing="$missing $pkg"
+        case $(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true) in
+            *"install ok installed"*) ;;
+            *) missing="$missing $pkg" ;;
+        esac
     done
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
@@ -20,7 +23,9 @@ need_packages() {
 
 # Wine takes its ANSI code page (932 for the Japanese texts) from the locale.
 need_japanese_locale() {
-    locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+    case $(locale -a 2>/dev/null || true) in
+        *ja_JP.utf8* | *ja_JP.UTF-8*) return 0 ;;
+    esac
     if [ "$(id -u)" -ne 0 ]; then
         echo "The ja_JP.UTF-8 locale is missing. Run this, then try again:" >&2
         echo "  echo 'ja_JP.UTF-8 UTF-8' | sudo tee -a /etc/locale.gen && sudo locale-gen" >&2

@@ -9,9 +9,22 @@
 
 namespace {
 
+// Ends the process when a test returns early, so that no gensen.exe outlives it.
 struct Program {
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;
+
+    Program() = default;
+    Program(const Program&) = delete;
+    ~Program()
+    {
+        if (!process.hProcess)
+            return;
+        if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
 };
 
 struct Search {
@@ -33,9 +46,8 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-Program start()
+void start(Program& program)
 {
-    Program program;
     const std::string path = besideThisTest("gensen.exe");
     std::string commandLine = "\"";
     commandLine.append(path).append("\"");
@@ -44,7 +56,7 @@ Program start()
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &program.process)) {
         ADD_FAILURE() << "cannot start " << commandLine << ", error " << GetLastError();
-        return program;
+        return;
     }
     WaitForInputIdle(program.process.hProcess, 30'000);
     Search search{program.process.dwProcessId, nullptr};
@@ -54,24 +66,20 @@ Program start()
             Sleep(100);
     }
     program.window = search.found;
-    return program;
 }
 
-DWORD exitCodeOf(Program& program)
+DWORD exitCodeOf(const Program& program)
 {
     DWORD code = 12345;
     if (WaitForSingleObject(program.process.hProcess, 30'000) == WAIT_OBJECT_0)
         GetExitCodeProcess(program.process.hProcess, &code);
-    else
-        TerminateProcess(program.process.hProcess, 99);
-    CloseHandle(program.process.hThread);
-    CloseHandle(program.process.hProcess);
     return code;
 }
 
 TEST(ProcessExit, CloseButtonEndsWithZero)
 {
-    Program program = start();
+    Program program;
+    start(program);
     ASSERT_NE(program.window, nullptr) << "no MYWNDCLASS window appeared";
     EXPECT_TRUE(IsWindowVisible(program.window));
     PostMessageA(GetDlgItem(program.window, 302), BM_CLICK, 0, 0);
@@ -80,7 +88,8 @@ TEST(ProcessExit, CloseButtonEndsWithZero)
 
 TEST(ProcessExit, FrameCloseBoxEndsWithZero)
 {
-    Program program = start();
+    Program program;
+    start(program);
     ASSERT_NE(program.window, nullptr) << "no MYWNDCLASS window appeared";
     PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(exitCodeOf(program), 0u);

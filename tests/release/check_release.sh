@@ -1,9 +1,9 @@
-#!/bin/sh
-# The release, built twice from copies of the sources in other folders at
-# different times: the same ZIP to the byte, its gensen.exe byte-identical to
+#!/bin/bash
+# The release, built twice from copies of the sources in other folders whose
+# files carry different times: the same ZIP to the byte, its gensen.exe byte-identical to
 # the one built here, and the three files a clerk opens as they should be.
 #   check_release.sh SOURCE_DIR BUILT_EXE VERSION
-set -eu
+set -euo pipefail
 src=$1
 built=$2
 version=$3
@@ -14,16 +14,17 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 sha() { sha256sum "$1" | cut -d' ' -f1; }
 
 name=gensen-$version-win64
+# With the history, which dates the files in the ZIP; every file's own time
+# is the one given.
 release() {
     mkdir "$work/$1"
-    # With the history, which dates the files in the ZIP; every file's own time is now.
-    tar -C "$src" --exclude=./build -cf - . | tar -C "$work/$1" -m --no-same-owner -xf -
+    tar -C "$src" --exclude=./build -cf - . | tar -C "$work/$1" --no-same-owner -xf -
+    find "$work/$1" -exec touch -h -d "$2" {} +
     (cd "$work/$1" && cmake --workflow --preset release >"$work/$1.log" 2>&1) ||
         { tail -20 "$work/$1.log" >&2; fail "the release workflow failed in $1"; }
 }
-release first
-sleep 2
-release second
+release first now
+release second yesterday
 zip="$work/first/build/release/package/$name.zip"
 echo "$name.zip, built twice: $(sha "$zip")"
 cmp "$zip" "$work/second/build/release/package/$name.zip" || fail "the two builds of the ZIP differ"
