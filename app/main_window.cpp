@@ -68,17 +68,26 @@ constexpr std::uint32_t killFocusOf(ControlId cell)
 
 // The whole 32-bit wParam is matched, so each case is one notification of one
 // control; every other notification, including text changes, does nothing.
+// Every figure follows what the form shows: leaving an input cell or
+// changing an option computes as 計算 does, and typing computes nothing.
 void onCommand(HWND window, WPARAM wParam)
 {
     switch (static_cast<std::uint32_t>(wParam)) {
     case calculateButton: onCalculate(); break;
     case closeButton: closeForm(window); break;
-    case killFocusOf(salaryTaxablePay): updateSalaryTotals(); break;
-    case killFocusOf(salaryNonTaxablePay): updateSalaryTotals(); break;
-    case killFocusOf(salaryHealthPremium): updateSalaryTotals(); break;
-    case killFocusOf(salaryNursingPremium): updateSalaryTotals(); break;
-    case killFocusOf(salaryPensionPremium): updateSalaryTotals(); break;
-    case killFocusOf(bonusTaxablePay): updateBonusTotals(); break;
+    case killFocusOf(salaryTaxablePay): onCalculate(); break;
+    case killFocusOf(salaryNonTaxablePay): onCalculate(); break;
+    case killFocusOf(salaryHealthPremium): onCalculate(); break;
+    case killFocusOf(salaryNursingPremium): onCalculate(); break;
+    case killFocusOf(salaryPensionPremium): onCalculate(); break;
+    case killFocusOf(bonusTaxablePay): onCalculate(); break;
+    case killFocusOf(dependentCount): onCalculate(); break;
+    case age40Check: onCalculate(); break;
+    case employmentInsuredCheck: onCalculate(); break;
+    case kouRadio: onCalculate(); break;
+    case otsuRadio: onCalculate(); break;
+    case categoryARadio: onCalculate(); break;
+    case categoryBRadio: onCalculate(); break;
     }
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
-// The floors gensen's start-up is measured against: a window of its class
-// settings, size and title made by bare platform calls, shown, with its loop.
+// The floors gensen is measured against: a window of its class settings,
+// size and title made by bare platform calls, and the same window holding the
+// form's 42 controls made by bare calls, with nothing of gensen's behaviour.
 #include <windows.h>
+#include <imm.h>
+
+#include "form/control_tables.h"
 
 inline LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -13,8 +17,7 @@ inline LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// buildControls, when given, fills the window before it is shown.
-inline int runBareWindow(HINSTANCE instance, int showCommand, void (*buildControls)(HINSTANCE, HWND))
+inline HWND createBareWindow(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -24,8 +27,43 @@ inline int runBareWindow(HINSTANCE instance, int showCommand, void (*buildContro
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
     windowClass.lpszClassName = "BAREWNDCLASS";
     RegisterClassExA(&windowClass);
-    const HWND window = CreateWindowExA(0, "BAREWNDCLASS", "源泉徴収税額", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                        CW_USEDEFAULT, 550, 365, nullptr, nullptr, instance, nullptr);
+    return CreateWindowExA(0, "BAREWNDCLASS", "源泉徴収税額", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 550,
+                           365, nullptr, nullptr, instance, nullptr);
+}
+
+// The form's controls by id, as made by buildBareForm.
+inline HWND bareControls[lastButton + 1];
+
+template <std::size_t N>
+void createBareRows(const ControlRow (&rows)[N], const char* className, DWORD exStyle, HINSTANCE instance,
+                    HWND window)
+{
+    for (const ControlRow& row : rows)
+        bareControls[row.id] =
+            CreateWindowExA(exStyle, className, row.text, row.style, row.x, row.y, row.width, row.height,
+                            row.parent ? bareControls[row.parent] : window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
+    for (const ControlRow& row : rows)
+        SendMessageA(bareControls[row.id], WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                     TRUE);
+}
+
+// The same controls, classes, texts, styles, fonts and creation order as
+// gensen's, the input method kept out of the cells one types in.
+inline void buildBareForm(HINSTANCE instance, HWND window)
+{
+    createBareRows(labels, "STATIC", 0, instance, window);
+    createBareRows(cells, "EDIT", WS_EX_CLIENTEDGE, instance, window);
+    createBareRows(buttons, "BUTTON", 0, instance, window);
+    for (const ControlRow& row : cells)
+        if (row.style == inputStyle)
+            ImmAssociateContextEx(bareControls[row.id], nullptr, 0);
+}
+
+// buildControls, when given, fills the window before it is shown.
+inline int runBareWindow(HINSTANCE instance, int showCommand, void (*buildControls)(HINSTANCE, HWND))
+{
+    const HWND window = createBareWindow(instance);
     if (buildControls)
         buildControls(instance, window);
     ShowWindow(window, showCommand);

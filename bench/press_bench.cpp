@@ -1,14 +1,19 @@
-// One press of 計算 in-process against two platform floors, each the bare
-// messages on the same cells with no computation: what a press sends now
-// that a cell is rewritten only when its text changes (13 WM_GETTEXT to read,
-// 18 to compare; a repeated press changes nothing), and what it sent when it
-// rewrote every cell (13 WM_GETTEXT, 18 WM_SETTEXT). Then the common case, a
-// press right after an input changed, against the same messages plus the
-// WM_SETTEXT that press sends to each result whose text changes.
-//   press_bench [rounds] [presses per round]
+// gensen's calculation in-process, each way it is started, against a floor of
+// the bare platform doing the same in the same run: the same messages to the
+// same kind of cells with no computation. A calculation reads the seven
+// inputs and the four options, then compares each of the 18 cells it
+// computes and rewrites those whose text changes.
+//   press_bench [rounds] [repetitions per round]
+//
+//   press        a repeated press of 計算, which changes nothing
+//   changed      a press right after the pay in 201 changed (its WM_SETTEXT included)
+//   leave        the pay in 201 changed and 201 left for 202, after 202 was left for 201:
+//                two calculations, the second with the changes
+//   refused      a paste of "-1" over 201's number, which the cell refuses
+//   accepted     a paste of "300,000" over 201's number, which gives 300000
 #include "app/main_window.h"
-
-#include <windows.h>
+#include "bench/bare_window.h"
+#include "tests/find_control.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,20 +23,10 @@
 
 namespace {
 
-// What one press reads and writes, in its order: the salary run reads its
-// inputs and writes its column, then the bonus run does the same.
-struct Step {
-    int id;
-    bool written;
-};
-constexpr Step pressSteps[] = {
-    {201, false}, {202, false}, {204, false}, {205, false}, {206, false}, {219, false},
-    {201, true},  {202, true},  {203, true},  {204, true},  {205, true},  {206, true},  {207, true},
-    {208, true},  {209, true},  {210, true},
-    {211, false}, {219, false}, {201, false}, {204, false}, {205, false}, {206, false}, {207, false},
-    {211, true},  {212, true},  {213, true},  {214, true},  {215, true},  {216, true},  {217, true},  {218, true},
-};
-constexpr std::size_t cellsWritten = 18, cellsRead = std::size(pressSteps) - cellsWritten;
+constexpr int inputs[] = {201, 202, 204, 205, 206, 211, 219};
+constexpr int options[] = {305, 306, 307, 309};
+constexpr int firstWritten = 201, lastWritten = 218;
+const char* const pays[2] = {"200000", "300000"};
 
 double now()
 {
@@ -41,19 +36,13 @@ double now()
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-void setText(HWND window, int id, const char* text)
-{
-    SendMessageA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-// Seconds per press of one way of doing what a press does, over many.
-template <typename Press>
-double secondsPerPress(int presses, Press press)
+template <typename Step>
+double secondsPerStep(int repetitions, Step step)
 {
     const double start = now();
-    for (int i = 0; i < presses; ++i)
-        press();
-    return (now() - start) / presses;
+    for (int i = 0; i < repetitions; ++i)
+        step();
+    return (now() - start) / repetitions;
 }
 
 double median(std::vector<double> values)
@@ -62,96 +51,133 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+void setText(HWND cell, const char* text)
+{
+    SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void putOnClipboard(HWND owner, const char* text)
+{
+    const std::size_t size = std::strlen(text) + 1;
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size * sizeof(wchar_t));
+    MultiByteToWideChar(CP_ACP, 0, text, -1, static_cast<wchar_t*>(GlobalLock(memory)), static_cast<int>(size));
+    GlobalUnlock(memory);
+    OpenClipboard(owner);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+// A form's controls by id: gensen's window, or the bare copy.
+struct Form {
+    HWND window;
+    HWND controls[lastButton + 1];
+};
+
+// What gensen's cells show after a calculation with each of the two pays.
+char shown[2][lastWritten + 1][12];
+
+// One calculation's messages, with no computation: with `pay` set, the
+// writes that calculation makes when the pay has just changed to pays[pay].
+void calculationMessages(const Form& form, int pay = -1)
+{
+    char text[12];
+    for (int id : inputs)
+        SendMessageA(form.controls[id], WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    for (int id : options)
+        SendMessageA(form.controls[id], BM_GETCHECK, 0, 0);
+    for (int id = firstWritten; id <= lastWritten; ++id) {
+        SendMessageA(form.controls[id], WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        // 201 already shows the pay set just before, which the calculation leaves alone.
+        if (pay >= 0 && id != 201 && std::strcmp(shown[0][id], shown[1][id]) != 0)
+            setText(form.controls[id], shown[pay][id]);
+    }
+}
+
+struct Result {
+    const char* name;
+    std::vector<double> gensen = {}, floor = {};
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
-    const int presses = argc > 2 ? std::atoi(argv[2]) : 2'000;
+    const int repetitions = argc > 2 ? std::atoi(argv[2]) : 2'000;
 
     moduleInstance = GetModuleHandleA(nullptr);
     registerMainWindowClass();
-    const HWND window = createMainWindow();
-    ShowWindow(window, SW_SHOWNORMAL);
+    Form ours = {createMainWindow(), {}}, bare = {createBareWindow(moduleInstance), {}};
+    buildBareForm(moduleInstance, bare.window);
+    for (int id = 101; id <= lastButton; ++id) {
+        ours.controls[id] = findControl(ours.window, id);
+        bare.controls[id] = bareControls[id];
+    }
+    ShowWindow(ours.window, SW_SHOWNORMAL);
+    ShowWindow(bare.window, SW_SHOWNORMAL);
     const char* example[][2] = {{"201", "200000"}, {"202", "10000"}, {"204", "8200"}, {"205", "1000"},
                                 {"206", "13580"},  {"219", "1"},     {"211", "500000"}};
     for (auto& cell : example)
-        setText(window, std::atoi(cell[0]), cell[1]);
-    SendMessageA(window, WM_COMMAND, 301, 0);
+        setText(ours.controls[std::atoi(cell[0])], cell[1]);
+    for (int k : {1, 0}) {
+        setText(ours.controls[201], pays[k]);
+        SendMessageA(ours.window, WM_COMMAND, 301, 0);
+        for (int id = firstWritten; id <= lastWritten; ++id)
+            GetWindowTextA(ours.controls[id], shown[k][id], sizeof shown[k][id]);
+    }
+    // The bare form shows what gensen's does, so that each floor writes the same texts.
+    for (int id = firstWritten; id <= 219; ++id) {
+        char text[40];
+        GetWindowTextA(ours.controls[id], text, sizeof text);
+        setText(bare.controls[id], text);
+    }
 
-    // The floors send the same messages to the same cells in the same order,
-    // and write exactly the texts the presses leave behind: after the example,
-    // and after each of two pays that 201 alternates between.
-    const char* pays[2] = {"200000", "300000"};
-    char shown[3][219 + 1][12] = {};
-    for (int k : {2, 0, 1}) {
-        if (k < 2)
-            setText(window, 201, pays[k]);
-        SendMessageA(window, WM_COMMAND, 301, 0);
-        for (const Step& step : pressSteps)
-            SendMessageA(GetDlgItem(window, step.id), WM_GETTEXT, sizeof shown[k][step.id],
-                         reinterpret_cast<LPARAM>(shown[k][step.id]));
-    }
-    HWND cells[std::size(pressSteps)];
-    bool changes[std::size(pressSteps)] = {};
-    std::size_t rewritten = 0;
-    for (std::size_t i = 0; i < std::size(pressSteps); ++i) {
-        cells[i] = GetDlgItem(window, pressSteps[i].id);
-        const int id = pressSteps[i].id;
-        // 201 already shows the pay set just before the press, which leaves it alone.
-        rewritten += changes[i] = pressSteps[i].written && id != 201 && std::strcmp(shown[0][id], shown[1][id]) != 0;
-    }
-    const HWND payCell = GetDlgItem(window, 201);
     int turn = 0;
-    // One press's messages, with each written cell compared, written with the
-    // example's text, or compared and written when its text changes.
-    enum Writing { compare, write, compareAndWriteChanges };
-    auto messages = [&](Writing writing) {
-        char text[12];
-        for (std::size_t i = 0; i < std::size(pressSteps); ++i) {
-            const int id = pressSteps[i].id;
-            if (!pressSteps[i].written || writing != write)
-                SendMessageA(cells[i], WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            if (pressSteps[i].written && writing == write)
-                SendMessageA(cells[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown[2][id]));
-            if (writing == compareAndWriteChanges && changes[i])
-                SendMessageA(cells[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown[turn][id]));
-        }
+    auto changePay = [&](const Form& form) { setText(form.controls[201], pays[turn ^= 1]); };
+    auto paste = [&](const Form& form) {
+        SendMessageA(form.controls[201], EM_SETSEL, 0, -1);
+        SendMessageA(form.controls[201], WM_PASTE, 0, 0);
     };
-    auto changePay = [&] {
-        turn ^= 1;
-        SendMessageA(payCell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pays[turn]));
-    };
-
-    std::vector<double> pressTimes, floorTimes, oldFloorTimes, changedTimes, changedFloorTimes;
+    auto press = [&] { SendMessageA(ours.window, WM_COMMAND, 301, 0); };
+    Result results[] = {{"press"}, {"changed"}, {"leave"}, {"refused"}, {"accepted"}};
     for (int round = 0; round < rounds; ++round) {
-        setText(window, 201, "200000");
-        SendMessageA(window, WM_COMMAND, 301, 0);
-        pressTimes.push_back(secondsPerPress(presses, [&] { SendMessageA(window, WM_COMMAND, 301, 0); }));
-        floorTimes.push_back(secondsPerPress(presses, [&] { messages(compare); }));
-        oldFloorTimes.push_back(secondsPerPress(presses, [&] { messages(write); }));
-        changedTimes.push_back(secondsPerPress(presses, [&] {
-            changePay();
-            SendMessageA(window, WM_COMMAND, 301, 0);
+        setText(ours.controls[201], pays[turn = 0]);
+        setText(bare.controls[201], pays[0]);
+        press();
+        results[0].gensen.push_back(secondsPerStep(repetitions, press));
+        results[0].floor.push_back(secondsPerStep(repetitions, [&] { calculationMessages(bare); }));
+        results[1].gensen.push_back(secondsPerStep(repetitions, [&] { changePay(ours), press(); }));
+        results[1].floor.push_back(secondsPerStep(repetitions, [&] { changePay(bare), calculationMessages(bare, turn); }));
+        results[2].gensen.push_back(secondsPerStep(repetitions, [&] {
+            SetFocus(ours.controls[201]);
+            changePay(ours);
+            SetFocus(ours.controls[202]);
         }));
-        changedFloorTimes.push_back(secondsPerPress(presses, [&] {
-            changePay();
-            messages(compareAndWriteChanges);
+        results[2].floor.push_back(secondsPerStep(repetitions, [&] {
+            SetFocus(bare.controls[201]);
+            calculationMessages(bare);
+            changePay(bare);
+            SetFocus(bare.controls[202]);
+            calculationMessages(bare, turn);
         }));
+        SetFocus(nullptr);
+        putOnClipboard(ours.window, "-1");
+        results[3].gensen.push_back(secondsPerStep(repetitions, [&] { paste(ours); }));
+        results[3].floor.push_back(secondsPerStep(repetitions, [&] { paste(bare); }));
+        putOnClipboard(ours.window, "300,000");
+        results[4].gensen.push_back(secondsPerStep(repetitions, [&] { paste(ours); }));
+        results[4].floor.push_back(secondsPerStep(repetitions, [&] { paste(bare); }));
     }
-    ShowWindow(window, SW_HIDE);
-    DestroyWindow(window);
+    for (const Form& form : {ours, bare}) {
+        ShowWindow(form.window, SW_HIDE);
+        DestroyWindow(form.window);
+    }
 
-    const double press = median(pressTimes);
-    std::printf("press of 計算: %.2f us (median of %d rounds of %d)\n", press * 1e6, rounds, presses);
-    std::printf("floor now (%zu + %zu WM_GETTEXT): %.2f us, ratio %.3f\n", cellsRead, cellsWritten,
-                median(floorTimes) * 1e6, press / median(floorTimes));
-    std::printf("old floor (%zu WM_GETTEXT + %zu WM_SETTEXT): %.2f us, ratio %.3f\n", cellsRead, cellsWritten,
-                median(oldFloorTimes) * 1e6, press / median(oldFloorTimes));
-    const double changed = median(changedTimes);
-    std::printf("press after 201 changed (its WM_SETTEXT included): %.2f us\n", changed * 1e6);
-    std::printf("floor (WM_SETTEXT on 201, %zu + %zu WM_GETTEXT, %zu WM_SETTEXT): %.2f us, ratio %.3f\n",
-                cellsRead, cellsWritten, rewritten, median(changedFloorTimes) * 1e6,
-                changed / median(changedFloorTimes));
+    std::printf("median of %d rounds of %d; floor: the bare platform's messages for the same step\n", rounds,
+                repetitions);
+    for (const Result& result : results)
+        std::printf("%-9s gensen %9.2f us, floor %9.2f us, ratio %.3f\n", result.name, median(result.gensen) * 1e6,
+                    median(result.floor) * 1e6, median(result.gensen) / median(result.floor));
     return 0;
 }

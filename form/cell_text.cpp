@@ -5,26 +5,11 @@
 
 #include <cstring>
 
-namespace {
-
-std::int32_t readCellText(ControlId id, std::size_t characters)
-{
-    char text[cellTextSize] = {};
-    const LRESULT copied =
-        SendMessageA(controlWindow(id), WM_GETTEXT, characters + 1, reinterpret_cast<LPARAM>(text));
-    return cellValue(text, copied > 0 ? static_cast<std::size_t>(copied) : 0);
-}
-
-}  // namespace
-
 std::int32_t readCell(ControlId id)
 {
-    return readCellText(id, 8);
-}
-
-std::int32_t readWholeCell(ControlId id)
-{
-    return readCellText(id, cellTextSize - 1);
+    char text[8 + 1] = {};
+    const LRESULT copied = SendMessageA(controlWindow(id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return cellValue(text, copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
 
 void writeCell(ControlId id, std::int32_t value)

@@ -1,6 +1,6 @@
 #pragma once
 
-// The payroll form: its controls, live totals and the two calculation runs.
+// The payroll form: its controls and its calculation.
 // Everything here runs on the GUI thread.
 #include <windows.h>
 
@@ -21,9 +21,6 @@ void destroyLabels();
 void destroyCells();
 void destroyButtons();
 
-void updateSalaryTotals();
-void updateBonusTotals();
-
+// Both columns computed from what the form shows and written back: on 計算,
+// when an input cell is left and when an option changes.
 void onCalculate();
-void runSalaryCalculation(HWND employmentInsuredCheck, HWND kouRadio, HWND categoryARadio);
-void runBonusCalculation(HWND age40Check, HWND employmentInsuredCheck, HWND kouRadio, HWND categoryARadio);

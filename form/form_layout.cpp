@@ -2,6 +2,7 @@
 #include "form/form.h"
 
 #include "form/control_tables.h"
+#include "form/input_cell.h"
 
 #include <imm.h>
 
@@ -61,6 +62,18 @@ void setFonts(HWND (&windows)[N])
         SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
 }
 
+// The platform's group box procedure, the same for both boxes.
+WNDPROC groupBoxProcedure;
+
+// The check boxes and radio buttons report their clicks to their group box;
+// the main window must hear of them, since every change recomputes.
+LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND)
+        return SendMessageA(GetParent(box), WM_COMMAND, wParam, lParam);
+    return CallWindowProcA(groupBoxProcedure, box, message, wParam, lParam);
+}
+
 template <std::size_t N>
 void destroyAll(HWND (&windows)[N])
 {
@@ -100,6 +113,10 @@ void setCellFonts()
 void createButtons(HINSTANCE instance, HWND parent)
 {
     createRows(std::begin(buttons), std::end(buttons), "BUTTON", 0, instance, parent);
+    for (ControlId box : {taxGroupBox, employmentGroupBox})
+        if (const LONG_PTR previous =
+                SetWindowLongPtrA(controlWindow(box), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(groupBoxProc)))
+            groupBoxProcedure = reinterpret_cast<WNDPROC>(previous);
 }
 
 void setButtonFonts()
@@ -115,15 +132,17 @@ void setInitialChecks()
 
 void initCells()
 {
-    // The cells the user types into: a typing limit, and no input method, since
+    // The cells the user types into: a typing limit; no input method, since
     // clerks keep the IME on and digits through it arrive as full-width
-    // characters that no cell reads as a number.
+    // characters that no cell reads as a number; and the form's own click and
+    // paste.
     for (const ControlRow& row : cells) {
         if (row.style != inputStyle)
             continue;
         const HWND cell = controlWindow(row.id);
         SendMessageA(cell, EM_LIMITTEXT, row.id == dependentCount ? dependentCountLimit : 8, 0);
         ImmAssociateContextEx(cell, nullptr, 0);
+        adoptInputCell(cell);
     }
     for (HWND cell : cellWindows)
         SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));

@@ -1,38 +1,32 @@
-// The press of 計算: the salary column first, since the bonus run reads what it writes.
-#include "form/cell_text.h"
+// The salary column of a calculation: its employment premium, tax, totals and net pay.
 #include "form/columns.h"
-#include "form/form.h"
 
 #include "common/wrapping.h"
 #include "insurance/insurance_premium_calculator.h"
 #include "tax/withholding_tax_calculator.h"
 
-void onCalculate()
-{
-    runSalaryCalculation(controlWindow(employmentInsuredCheck), controlWindow(kouRadio),
-                         controlWindow(categoryARadio));
-    runBonusCalculation(controlWindow(age40Check), controlWindow(employmentInsuredCheck), controlWindow(kouRadio),
-                        controlWindow(categoryARadio));
-}
-
-void runSalaryCalculation(HWND employmentInsuredCheck, HWND kouRadio, HWND categoryARadio)
+SalaryColumn runSalaryCalculation(const FormInputs& form)
 {
     InsurancePremiumCalculator premiums;
     WithholdingTaxCalculator taxes;
 
-    SalaryColumn column = readSalaryInputs();
-    const std::int32_t dependents = readCell(dependentCount);
+    SalaryColumn column;
+    column.taxablePay = form.taxablePay;
+    column.nonTaxablePay = form.nonTaxablePay;
+    column.health = form.health;
+    column.nursing = form.nursing;
+    column.pension = form.pension;
 
     sumSalaryPay(column);
-    const std::int32_t category = isChecked(categoryARadio) ? 0 : 1;
-    if (isChecked(employmentInsuredCheck))
+    const std::int32_t category = form.categoryA ? 0 : 1;
+    if (form.employmentInsured)
         premiums.getEmploymentPremium(column.totalPay, category, 0, column.employment);
 
     // Non-taxable pay enters the employment-insurance base but not the tax base.
     const std::int32_t socialInsurance = wrapSum(column.health, column.nursing, column.pension, column.employment);
-    const std::int32_t taxColumn = isChecked(kouRadio) ? 0 : 1;
-    taxes.getMonthlyTax(column.taxablePay, socialInsurance, dependents, taxColumn, column.tax);
+    const std::int32_t taxColumn = form.kou ? 0 : 1;
+    taxes.getMonthlyTax(column.taxablePay, socialInsurance, form.dependents, taxColumn, column.tax);
 
     sumSalaryDeductions(column);
-    writeSalaryColumn(column);
+    return column;
 }

@@ -1,4 +1,5 @@
 #include "form/cell_value.h"
+#include "form/pasted_amount.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,37 @@ TEST(CellValue, WritesTheFullDecimalForm)
         EXPECT_STREQ(text, row.text);
         EXPECT_EQ(cellValue(text, cellTextSize - 1), row.value);
     }
+}
+
+TEST(PastedAmount, TakesTheNumberAsPeopleWriteIt)
+{
+    struct Row {
+        const char16_t* text;
+        std::size_t room;
+        const char* digits;  // nullptr: refused
+    };
+    const Row rows[] = {
+        {u"300000", 8, "300000"},        {u"300,000", 8, "300000"},           {u"３００，０００", 8, "300000"},
+        {u"¥300,000", 8, "300000"},      {u"￥ 300,000", 8, "300000"},        {u"\\300,000", 8, "300000"},
+        {u"300,000円", 8, "300000"},     {u"¥ 300,000 円", 8, "300000"},      {u"\t4000\r\n", 8, "4000"},
+        {u"\u3000 12 \u3000", 8, "12"}, {u"1,2,3", 8, "123"},               {u"007", 8, "007"},
+        {u"12345678", 8, "12345678"},    {u"123456789", 8, nullptr},          {u"12", 1, nullptr},
+        {u"1", 1, "1"},                  {u"1", 0, nullptr},                  {u"", 8, nullptr},
+        {u" \t\r\n", 8, nullptr},       {u"¥", 8, nullptr},                  {u"円", 8, nullptr},
+        {u"¥¥1", 8, nullptr},            {u"1円円", 8, nullptr},              {u"円1", 8, nullptr},
+        {u"1¥", 8, nullptr},             {u",100", 8, nullptr},               {u"100,", 8, nullptr},
+        {u"1,,000", 8, nullptr},         {u"-1", 8, nullptr},                 {u"+1", 8, nullptr},
+        {u"1.5", 8, nullptr},            {u"100\t200", 8, nullptr},           {u"1 000", 8, nullptr},
+        {u"12a3", 8, nullptr},           {u"\u0661", 8, nullptr},             {u"1\u00A0", 8, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows);
+        const PastedDigits pasted = pastedDigits(row.text, row.room);
+        EXPECT_STREQ(pasted.count ? pasted.digits : "refused", row.digits ? row.digits : "refused");
+        EXPECT_EQ(pasted.count, std::strlen(pasted.digits));
+    }
+    // A paste far too long for any cell is refused as soon as it is, in linear time.
+    EXPECT_EQ(pastedDigits(std::u16string(100'000, u'5'), 1'000).count, 0u);
 }
 
 }  // namespace

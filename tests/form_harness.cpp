@@ -60,20 +60,20 @@ void FormTest::type(int id, const char* keys)
         SendMessageA(cell, WM_CHAR, static_cast<unsigned char>(*key), 1);
 }
 
-void FormTest::paste(int id, const char* pasted)
+void FormTest::paste(int id, const char* pasted, int start, int end)
 {
     ASSERT_TRUE(OpenClipboard(window));
     EmptyClipboard();
-    const std::size_t size = strlen(pasted) + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(memory), pasted, size);
+    const int units = MultiByteToWideChar(CP_UTF8, 0, pasted, -1, nullptr, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, units * sizeof(wchar_t));
+    MultiByteToWideChar(CP_UTF8, 0, pasted, -1, static_cast<wchar_t*>(GlobalLock(memory)), units);
     GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
 
     const HWND cell = control(id);
     SetFocus(cell);
-    SendMessageA(cell, EM_SETSEL, 0, -1);
+    SendMessageA(cell, EM_SETSEL, start, end);
     SendMessageA(cell, WM_PASTE, 0, 0);
 }
 

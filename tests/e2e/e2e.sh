@@ -41,7 +41,7 @@ fail() {
 # One probe for the whole test, asked through two pipes: a question costs a
 # message, not a Wine process.
 mkfifo "$work/questions" "$work/answers"
-"$build/wine-run" "$build/bin/probe.exe" serve <"$work/questions" >"$work/answers" 2>/dev/null &
+"$build/wine-run" "$build/bin/probe.exe" <"$work/questions" >"$work/answers" 2>/dev/null &
 probe_pid=$!
 exec 3>"$work/questions" 4<"$work/answers"
 
@@ -199,20 +199,30 @@ expect "cells 201 to 218 after 計算" \
     text $(seq 201 218)
 screenshot "$out/gensen.png"
 
-# Leaving a salary cell re-sums the column before any 計算.
-type_into 201 300000
+# A new pay pasted as a spreadsheet gives it, over the number that a click in
+# the blank part of 201 selects; leaving 201 then brings every figure in line.
+ask clip 300,000
+click 201
+xdo key ctrl+v
+expect "300,000 pasted into 201" 300000 text 201
 click 202
-expect "totals after leaving 201" "310000 1491 3570 27841 282159" text 203 207 208 209 210
+expect "figures after leaving 201" "310000 2184 9140 34104 275896" text 203 207 208 209 210
 
-# 乙欄, B欄 and no 満40歳以上 change the next calculation.
+# 乙欄, B欄 and no 満40歳以上 each change the figures at once; 計算 then changes nothing.
 click 308
+expect "the tax after 乙欄" "35700 43900" text 208 216
 click 310
 click 305
 expect "checks after the clicks" "0 1 0 1 0 1" checked 305 306 307 308 309 310
+with_options="300000 10000 310000 8200 1000 13580 2496 34900 60176 249824 500000 20500 0 33950 4000 44100 102550 397450"
+expect "cells 201 to 218 with 乙欄, B欄, under 40" "$with_options" text $(seq 201 218)
 click 301
-expect "cells 201 to 218 with 乙欄, B欄, under 40" \
-    "300000 10000 310000 8200 1000 13580 2496 34900 60176 249824 500000 20500 0 33950 4000 44100 102550 397450" \
-    text $(seq 201 218)
+expect "cells 201 to 218 after 計算" "$with_options" text $(seq 201 218)
+
+# A click in the blank part of 204 selects its number, so typing replaces it.
+click 204
+xdo type 9000
+expect "9000 typed after a click in the blank part of 204" 9000 text 204
 
 # A click right of the text in another cell keeps the caret where it lands,
 # though leaving 201 rewrites 204 with the same text.

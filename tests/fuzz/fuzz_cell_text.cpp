@@ -1,8 +1,11 @@
 // Any bytes read as a cell give the atol-rule value of the characters read,
-// checked against the C library's strtoll; and a value written then read
-// comes back unchanged.
+// checked against the C library's strtoll; a value written then read comes
+// back unchanged; and a paste of any text gives nothing, or digits only, as
+// many as the text holds and no more than the room.
 #include "form/cell_value.h"
+#include "form/pasted_amount.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -46,5 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     formatCellValue(value, written);
     check(std::strlen(written) < cellTextSize);
     check(cellValue(written, cellTextSize - 1) == value);
+
+    const std::size_t room = size ? data[0] % 40 : 0;
+    std::u16string pasted(size > 1 ? (size - 1) / 2 : 0, u'\0');
+    std::memcpy(pasted.data(), data + 1, pasted.size() * 2);
+    if (const PastedDigits result = pastedDigits(pasted, room); result.count) {
+        const std::string digits = result.digits;
+        check(digits.size() == result.count && digits.size() <= room);
+        check(digits.find_first_not_of("0123456789") == std::string::npos);
+        const auto isDigit = [](char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９'); };
+        check(static_cast<std::size_t>(std::count_if(pasted.begin(), pasted.end(), isDigit)) == digits.size());
+    }
     return 0;
 }
