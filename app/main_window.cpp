@@ -2,6 +2,8 @@
 
 #include "form/form.h"
 
+#include <commctrl.h>
+
 #include <cstdint>
 
 HINSTANCE moduleInstance;
@@ -95,10 +97,21 @@ void onCommand(HWND window, WPARAM wParam)
 
 bool registerMainWindowClass()
 {
+    // The version 6 controls that the manifest asks for are registered by
+    // their own library, which must be loaded before the form is built.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = moduleInstance;
+    // The program's icon at the sizes the system shows, large and small.
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageA(moduleInstance, MAKEINTRESOURCEA(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageA(moduleInstance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     // The A form of IDC_ARROW, whatever UNICODE says.
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);

@@ -4,6 +4,7 @@
 // size and title made by bare platform calls, and the same window holding the
 // form's 42 controls made by bare calls, with nothing of gensen's behaviour.
 #include <windows.h>
+#include <commctrl.h>
 #include <imm.h>
 
 #include "form/control_tables.h"
@@ -48,10 +49,13 @@ void createBareRows(const ControlRow (&rows)[N], const char* className, DWORD ex
                      TRUE);
 }
 
-// The same controls, classes, texts, styles, fonts and creation order as
-// gensen's, the input method kept out of the cells one types in.
+// The same controls, classes (version 6, as the manifest asks), texts,
+// styles, fonts and creation order as gensen's, the input method kept out of
+// the cells one types in.
 inline void buildBareForm(HINSTANCE instance, HWND window)
 {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     createBareRows(labels, "STATIC", 0, instance, window);
     createBareRows(cells, "EDIT", WS_EX_CLIENTEDGE, instance, window);
     createBareRows(buttons, "BUTTON", 0, instance, window);

@@ -4,6 +4,7 @@
 #include "form/form.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,6 +33,9 @@ int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 11;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
+    // The version 6 controls, as gensen.exe has them.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     Step steps[] = {
         {"createLabels", [](HINSTANCE i, HWND w) { createLabels(i, w); }, {}},
         {"setLabelFonts", [](HINSTANCE, HWND) { setLabelFonts(); }, {}},

@@ -10,6 +10,7 @@ if(CMAKE_CROSSCOMPILING)
     find_program(WINE64 wine64 REQUIRED)
     find_program(WINESERVER wineserver PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
     find_program(WINESERVER wineserver REQUIRED)
+    find_file(GENSEN_MARLETT marlett.ttf PATHS /usr/share/wine/fonts NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     set(GENSEN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
     foreach(script wine-run with-wine-display)
         configure_file(${PROJECT_SOURCE_DIR}/cmake/${script}.in ${CMAKE_BINARY_DIR}/${script}

@@ -28,9 +28,32 @@ img { max-width: 100%; border: 1px solid #ccc; }
 """
 
 
+# Japanese letters and punctuation: a line break of the source between two
+# of them, or after a Japanese full stop or comma, is no space, but a browser
+# would show one.
+JAPANESE = "\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef"
+INLINE_TAGS = "(?:</?(?:strong|em|code)>)*"
+WRAP = re.compile(f"({INLINE_TAGS})\n[ \t]*({INLINE_TAGS})")
+
+
+def join_wrapped_lines(body: str) -> str:
+    def join(match: re.Match) -> str:
+        before = body[match.start() - 1 : match.start()]
+        after = body[match.end() : match.end() + 1]
+        between_japanese = all(re.fullmatch(f"[{JAPANESE}]", c) for c in (before, after))
+        if between_japanese or (before and before in "。、」）"):
+            return match.group(1) + match.group(2)
+        return match.group(0)
+
+    return WRAP.sub(join, body)
+
+
 def guide_page(source: pathlib.Path) -> bytes:
     text = source.read_text(encoding="utf-8")
-    body = markdown.markdown(text, extensions=["tables"], output_format="html")
+    # sane_lists: a numbered list is never merged into a bulleted one above
+    # it, and one that goes on after a table starts at its own first number.
+    body = markdown.markdown(text, extensions=["tables", "sane_lists"], output_format="html")
+    body = join_wrapped_lines(body)
 
     # The pictures go inside the page, so that it is one file that loads nothing.
     def inline(match: re.Match) -> str:

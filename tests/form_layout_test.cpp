@@ -99,8 +99,10 @@ TEST_F(FormLayout, EveryControlAsBuilt)
         EXPECT_EQ(r.right - r.left, e.width);
         EXPECT_EQ(r.bottom - r.top, e.height);
 
+        // Version 6 radio buttons keep WS_TABSTOP on the checked one of their group only.
+        const DWORD ours = ~(platformBits | (e.style == radio ? WS_TABSTOP : 0));
         const DWORD style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
-        EXPECT_EQ(style & ~platformBits, e.style) << std::hex << style;
+        EXPECT_EQ(style & ours, e.style & ours) << std::hex << style;
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_EXSTYLE)) & ~WS_EX_NOPARENTNOTIFY, e.exStyle);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), guiFont);
         EXPECT_TRUE(IsWindowEnabled(control));
@@ -165,7 +167,8 @@ TEST_F(FormLayout, MainWindow)
     EXPECT_EQ(windowClass.style, 0u);
     EXPECT_EQ(windowClass.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_MENU + 1));
     EXPECT_EQ(windowClass.hCursor, LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_EQ(windowClass.hIcon, nullptr);
+    EXPECT_NE(windowClass.hIcon, nullptr);
+    EXPECT_NE(windowClass.hIconSm, nullptr);
     EXPECT_EQ(windowClass.cbClsExtra, 0);
     EXPECT_EQ(windowClass.cbWndExtra, 0);
 }

@@ -37,7 +37,22 @@ echo "gensen.exe built elsewhere: $there"
 [ "$here" = "$there" ] || fail "the two builds of gensen.exe differ"
 
 imports=$(x86_64-w64-mingw32-objdump -p "$built" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')
-[ "$imports" = "GDI32.dll IMM32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] || fail "gensen.exe imports $imports"
+[ "$imports" = "COMCTL32.dll GDI32.dll IMM32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] ||
+    fail "gensen.exe imports $imports"
+
+# The manifest, resource 1 of type RT_MANIFEST, and the icon group, as Windows reads them.
+resources=$(x86_64-w64-mingw32-windres -i "$built" -O rc)
+grep -qx '1 14 /\* RT_GROUP_ICON \*/' <<<"$resources" || fail "gensen.exe has no icon group 1"
+manifest=$(sed -n '/^1 24 \/\* RT_MANIFEST \*\//,/^END/p' <<<"$resources" | sed 's/""/"/g')
+for part in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+    '<gdiScaling xmlns="http://schemas.microsoft.com/SMI/2017/WindowsSettings">true</gdiScaling>' \
+    '<supportedOS Id="{e2011457-1546-43c5-a5fe-008deee3d3f0}"/>' '<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>' \
+    '<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>' '<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>' \
+    '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>' \
+    '<requestedExecutionLevel level="asInvoker" uiAccess="false"/>' "version=\"$version.0\""; do
+    grep -qF "$part" <<<"$manifest" || fail "gensen.exe's manifest lacks $part"
+done
+! grep -qi 'dpiAware' <<<"$manifest" || fail "gensen.exe's manifest declares a DPI awareness"
 
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
@@ -56,8 +71,19 @@ width=$(tr -d '\r' <"$readme" | LC_ALL=ja_JP.UTF-8 wc -L)
 
 page="$work/unpacked/$name/guide.html"
 for part in '<html lang="ja">' '<meta charset="utf-8">' '<style>' '<table>' 'src="data:image/png;base64,' \
-    "製品バージョン「$version」" "バージョン $version"; do
-    grep -qF "$part" "$page" "$readme" || fail "guide.html or readme.txt lacks $part"
+    "製品バージョン「$version」" "certutil -hashfile $name.zip SHA256" '「許可する」' '10. 免責事項' \
+    '<ol start="8">'; do
+    grep -qF "$part" "$page" || fail "guide.html lacks $part"
+done
+# The steps of the example are numbered from 1, not bullets of the list above them.
+LC_ALL=C.UTF-8 grep -qzP '</ul>\n<ol>\n<li><code>gensen\.exe</code> を起動します' "$page" ||
+    fail "guide.html does not number the steps from 1"
+for part in "バージョン $version" "certutil -hashfile $name.zip SHA256" '「許可する」' '■ 免責事項' \
+    '給与の列を前月の給与とみなします' '結果はその場で計算し直されます'; do
+    grep -qF "$part" "$readme" || fail "readme.txt lacks $part"
 done
 ! grep -noE 'src="[^d][^"]*"|<link|<script|url\(|\|---|\*\*' "$page" || fail "guide.html loads from elsewhere or shows Markdown"
+# A line break of the source between Japanese characters would show as a space.
+japanese='[\x{3000}-\x{30ff}\x{4e00}-\x{9fff}\x{ff00}-\x{ffef}]' tags='(</?(strong|em|code)>)*'
+! LC_ALL=C.UTF-8 grep -Pzo "$japanese$tags\n\s*$tags$japanese" "$page" || fail "guide.html breaks a Japanese line"
 echo "release package $name.zip: reproducible, with gensen.exe as built, guide.html and readme.txt"
