@@ -148,7 +148,8 @@ int main(int argc, char** argv)
         results[0].gensen.push_back(secondsPerStep(repetitions, press));
         results[0].floor.push_back(secondsPerStep(repetitions, [&] { calculationMessages(bare); }));
         results[1].gensen.push_back(secondsPerStep(repetitions, [&] { changePay(ours), press(); }));
-        results[1].floor.push_back(secondsPerStep(repetitions, [&] { changePay(bare), calculationMessages(bare, turn); }));
+        results[1].floor.push_back(
+            secondsPerStep(repetitions, [&] { changePay(bare), calculationMessages(bare, turn); }));
         results[2].gensen.push_back(secondsPerStep(repetitions, [&] {
             SetFocus(ours.controls[201]);
             changePay(ours);

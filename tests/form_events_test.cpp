@@ -28,15 +28,11 @@ TEST_F(FormEvents, PastesTakeTheAmountAsPeopleWriteIt)
         const char* after;  // nullptr: refused, the cell as it was
     };
     const Row rows[] = {
-        {201, "0", 0, -1, "300,000", "300000"},      {202, "0", 0, -1, "¥300,000", "300000"},
-        {204, "0", 0, -1, "300,000円", "300000"},    {205, "0", 0, -1, "３００，０００", "300000"},
-        {206, "0", 0, -1, "\t4000\r\n", "4000"},     {211, "0", 0, -1, "\\1,000", "1000"},
-        {219, "0", 0, -1, "２", "2"},                 {204, "15000", 5, 5, "1", "150001"},
-        {204, "15000", 0, 2, "2,0", "20000"},        {204, "15000", 5, 5, "1,000", nullptr},
-        {201, "0", 0, -1, "-1", nullptr},            {219, "0", 0, -1, "-1", nullptr},
-        {201, "0", 0, -1, "1.5", nullptr},           {201, "0", 0, -1, "100\t200", nullptr},
-        {201, "0", 0, -1, "", nullptr},              {201, "0", 0, -1, "123,456,789", nullptr},
-        {202, "8200", 1, 3, "12a3", nullptr},
+        {201, "0", 0, -1, "¥300,000", "300000"},    {205, "0", 0, -1, "３００，０００", "300000"},
+        {206, "0", 0, -1, "\t4000\r\n", "4000"},    {219, "0", 0, -1, "２", "2"},
+        {204, "15000", 5, 5, "1", "150001"},       {204, "15000", 0, 2, "2,0", "20000"},
+        {204, "15000", 5, 5, "1,000", nullptr},    {219, "0", 0, -1, "-1", nullptr},
+        {201, "0", 0, -1, "123,456,789", nullptr}, {202, "8200", 1, 3, "12a3", nullptr},
         // More than the dependents cell can show, which it would fit by dropping digits.
         {219, "0", 0, -1, "1234567890123456789012345", nullptr},
     };
@@ -45,12 +41,11 @@ TEST_F(FormEvents, PastesTakeTheAmountAsPeopleWriteIt)
         SetWindowTextA(control(row.id), row.before);
         paste(row.id, row.pasted, row.start, row.end);
         EXPECT_EQ(text(row.id), row.after ? row.after : row.before);
-        if (!row.after) {
-            DWORD start = 0, end = 0;
-            SendMessageA(control(row.id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-            EXPECT_EQ(start, static_cast<DWORD>(row.start));
-            EXPECT_EQ(end, row.end < 0 ? std::strlen(row.before) : static_cast<DWORD>(row.end));
-        }
+        DWORD start = 0, end = 0;
+        SendMessageA(control(row.id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const DWORD wholeOrEnd = row.end < 0 ? std::strlen(row.before) : row.end;
+        if (!row.after)  // the selection as it was, too
+            EXPECT_EQ(std::pair(start, end), (std::pair<DWORD, DWORD>(row.start, wholeOrEnd)));
     }
 }
 

@@ -160,8 +160,10 @@ type_into() {
 start_program
 
 [ "$win_w $win_h" = "550 365" ] || fail "window size: expected [550 365], saw [$win_w $win_h]"
-expect "title" "源泉徴収税額" title
-expect "labels" "課税支給額: 非課税支給額: 支給額合計: 健康保険料: 介護費用保険料: 厚生保険: 雇用保険料: 源泉徴収税: 控除額合計: 差引支給額: 給与 賞与 扶養家族数" \
+# The probe answers in the form's own code page.
+cp932() { iconv -f UTF-8 -t CP932 <<<"$1"; }
+expect "title" "$(cp932 源泉徴収税額)" title
+expect "labels" "$(cp932 '課税支給額: 非課税支給額: 支給額合計: 健康保険料: 介護費用保険料: 厚生保険: 雇用保険料: 源泉徴収税: 控除額合計: 差引支給額: 給与 賞与 扶養家族数')" \
     text $(seq 101 113)
 expect "initial cells" "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0" text $(seq 201 219)
 expect "initial checks" "1 1 1 0 1 0" checked 305 306 307 308 309 310

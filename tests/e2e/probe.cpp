@@ -2,9 +2,9 @@
 // end-to-end test: one command a line on stdin, one answer a line on stdout,
 // so that a test asking often starts one process.
 //   find              window rect and client origin, in screen pixels
-//   text ID...        the controls' texts (UTF-8), separated by spaces
+//   text ID...        the controls' texts (code page 932), separated by spaces
 //   checked ID...     1 or 0 per control
-//   title             the window title (UTF-8)
+//   title             the window title (code page 932)
 //   focus             the id of the control holding the keyboard focus (0: none)
 //   paint             paints the window now, so that a screenshot shows it
 //   clip TEXT         puts the UTF-8 TEXT on the clipboard as Unicode, as a spreadsheet does
@@ -22,17 +22,12 @@
 
 namespace {
 
-// The form's texts are code page 932; the test compares UTF-8.
-std::string utf8TextOf(HWND hwnd)
+std::string textOf(HWND hwnd)
 {
     char text[256] = {};
     // WM_GETTEXT across processes is marshalled by the system.
     SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    wchar_t wide[256];
-    MultiByteToWideChar(932, 0, text, -1, wide, 256);
-    char utf8[768];
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
-    return utf8;
+    return text;
 }
 
 void putOnClipboard(const std::string& utf8)
@@ -68,11 +63,11 @@ std::string answer(std::istringstream& words)
             .str();
     }
     if (command == "title")
-        return utf8TextOf(window);
+        return textOf(window);
     for (bool first = true; (command == "text" || command == "checked") && words >> word; first = false) {
         const HWND control = findControl(window, std::atoi(word.c_str()));
         out += first ? "" : " ";
-        out += command == "text" ? utf8TextOf(control)
+        out += command == "text" ? textOf(control)
                                  : std::to_string(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
     if (command == "focus") {
@@ -83,7 +78,8 @@ std::string answer(std::istringstream& words)
         out = std::to_string(ours ? GetDlgCtrlID(info.hwndFocus) : 0);
     } else if (command == "paint") {
         // Sent to the window's own thread, which has painted when this returns.
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     } else if (command == "clip" && words >> word) {
         putOnClipboard(word);
     } else if (command == "close") {

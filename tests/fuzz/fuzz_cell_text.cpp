@@ -53,12 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t room = size ? data[0] % 40 : 0;
     std::u16string pasted(size > 1 ? (size - 1) / 2 : 0, u'\0');
     std::memcpy(pasted.data(), data + 1, pasted.size() * 2);
-    if (const PastedDigits result = pastedDigits(pasted, room); result.count) {
-        const std::string digits = result.digits;
-        check(digits.size() == result.count && digits.size() <= room);
-        check(digits.find_first_not_of("0123456789") == std::string::npos);
-        const auto isDigit = [](char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９'); };
-        check(static_cast<std::size_t>(std::count_if(pasted.begin(), pasted.end(), isDigit)) == digits.size());
-    }
+    const PastedDigits result = pastedDigits(pasted, room);
+    const std::string digits = result.digits;
+    const auto isDigit = [](char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９'); };
+    check(digits.size() == result.count && result.count <= room);
+    check(digits.find_first_not_of("0123456789") == digits.npos);
+    check(!result.count || std::count_if(pasted.begin(), pasted.end(), isDigit) == std::ptrdiff_t(result.count));
     return 0;
 }
