@@ -27,11 +27,10 @@ Selection selectionOf(HWND cell)
     return selection;
 }
 
-// Left of the first character: the empty part of the right-aligned cell.
+// Left of the first character: the empty part of the right-aligned cell. An
+// empty cell has no first character (-1), and nothing to select either.
 bool isBlankAt(HWND cell, int x)
 {
-    if (GetWindowTextLengthA(cell) == 0)
-        return true;
     const LRESULT first = SendMessageA(cell, EM_POSFROMCHAR, 0, 0);
     return x < static_cast<short>(LOWORD(first));
 }

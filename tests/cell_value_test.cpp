@@ -74,8 +74,8 @@ TEST(PastedAmount, TakesTheNumberAsPeopleWriteIt)
         {u"300000", 8, "300000"},        {u"300,000", 8, "300000"},           {u"３００，０００", 8, "300000"},
         {u"¥300,000", 8, "300000"},      {u"￥ 300,000", 8, "300000"},        {u"\\300,000", 8, "300000"},
         {u"300,000円", 8, "300000"},     {u"¥ 300,000 円", 8, "300000"},      {u"\t4000\r\n", 8, "4000"},
-        {u"\u3000 12 \u3000", 8, "12"}, {u"1,2,3", 8, "123"},               {u"007", 8, "007"},
-        {u"12345678", 8, "12345678"},    {u"123456789", 8, nullptr},          {u"12", 1, nullptr},
+        {u"\u3000 １９ \u3000", 8, "19"}, {u"1,2,3", 8, "123"},               {u"007", 8, "007"},
+        {u"98765432", 8, "98765432"},    {u"123456789", 8, nullptr},          {u"12", 1, nullptr},
         {u"1", 1, "1"},                  {u"1", 0, nullptr},                  {u"", 8, nullptr},
         {u" \t\r\n", 8, nullptr},       {u"¥", 8, nullptr},                  {u"円", 8, nullptr},
         {u"¥¥1", 8, nullptr},            {u"1円円", 8, nullptr},              {u"円1", 8, nullptr},
@@ -90,6 +90,8 @@ TEST(PastedAmount, TakesTheNumberAsPeopleWriteIt)
         EXPECT_STREQ(pasted.count ? pasted.digits : "refused", row.digits ? row.digits : "refused");
         EXPECT_EQ(pasted.count, std::strlen(pasted.digits));
     }
+    // A separator that ends the text is refused also where more follows in memory.
+    EXPECT_EQ(pastedDigits(std::u16string_view(u"100,5", 4), 8).count, 0u);
     // A paste far too long for any cell is refused as soon as it is, in linear time.
     EXPECT_EQ(pastedDigits(std::u16string(100'000, u'5'), 1'000).count, 0u);
 }

@@ -57,9 +57,10 @@ ask() {
 screenshot() {
     [ -z "${win_w:-}" ] || ask paint
     # The whole screen, then the window cut out of it when it is known.
-    import -window root "$1.full.png" 2>/dev/null || return 0
+    timeout 60 import -window root "$1.full.png" 2>/dev/null || return 0
     if [ -n "${win_w:-}" ]; then
-        convert "$1.full.png" -crop "${win_w}x${win_h}+${win_x}+${win_y}" +repage "$1" && rm -f "$1.full.png"
+        timeout 60 convert "$1.full.png" -crop "${win_w}x${win_h}+${win_x}+${win_y}" +repage "$1" &&
+            rm -f "$1.full.png"
     else
         mv "$1.full.png" "$1"
     fi
