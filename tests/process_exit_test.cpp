@@ -58,12 +58,12 @@ void start(Program& program)
         ADD_FAILURE() << "cannot start " << commandLine << ", error " << GetLastError();
         return;
     }
+    // Wine may report the process idle before the window is shown: wait for the state itself.
     WaitForInputIdle(program.process.hProcess, 30'000);
     Search search{program.process.dwProcessId, nullptr};
-    for (DWORD waited = 0; !search.found && waited < 30'000; waited += 100) {
+    for (DWORD waited = 0; !(search.found && IsWindowVisible(search.found)) && waited < 30'000; waited += 50) {
         EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            Sleep(100);
+        Sleep(50);
     }
     program.window = search.found;
 }
