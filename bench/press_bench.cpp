@@ -13,6 +13,7 @@
 //   accepted     a paste of "300,000" over 201's number, which gives 300000
 #include "app/main_window.h"
 #include "bench/bare_window.h"
+#include "tests/clipboard.h"
 #include "tests/find_control.h"
 
 #include <algorithm>
@@ -54,18 +55,6 @@ double median(std::vector<double> values)
 void setText(HWND cell, const char* text)
 {
     SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-
-void putOnClipboard(HWND owner, const char* text)
-{
-    const std::size_t size = std::strlen(text) + 1;
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size * sizeof(wchar_t));
-    MultiByteToWideChar(CP_ACP, 0, text, -1, static_cast<wchar_t*>(GlobalLock(memory)), static_cast<int>(size));
-    GlobalUnlock(memory);
-    OpenClipboard(owner);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
 }
 
 // A form's controls by id: gensen's window, or the bare copy.

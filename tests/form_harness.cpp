@@ -1,6 +1,7 @@
 #include "tests/form_harness.h"
 
 #include "app/main_window.h"
+#include "tests/clipboard.h"
 #include "tests/find_control.h"
 
 std::string cp932(const char* utf8)
@@ -62,14 +63,7 @@ void FormTest::type(int id, const char* keys)
 
 void FormTest::paste(int id, const char* pasted, int start, int end)
 {
-    ASSERT_TRUE(OpenClipboard(window));
-    EmptyClipboard();
-    const int units = MultiByteToWideChar(CP_UTF8, 0, pasted, -1, nullptr, 0);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, units * sizeof(wchar_t));
-    MultiByteToWideChar(CP_UTF8, 0, pasted, -1, static_cast<wchar_t*>(GlobalLock(memory)), units);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    ASSERT_TRUE(putOnClipboard(window, pasted));
 
     const HWND cell = control(id);
     SetFocus(cell);

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include "form/control_ids.h"
+#include "tests/clipboard.h"
 #include "tests/find_control.h"
 
 #include <cstdio>
@@ -28,21 +29,6 @@ std::string textOf(HWND hwnd)
     // WM_GETTEXT across processes is marshalled by the system.
     SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
-}
-
-void putOnClipboard(const std::string& utf8)
-{
-    // Only a window can own what it puts there.
-    static const HWND owner =
-        CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, units * sizeof(wchar_t));
-    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, static_cast<wchar_t*>(GlobalLock(memory)), units);
-    GlobalUnlock(memory);
-    OpenClipboard(owner);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
 }
 
 std::string answer(std::istringstream& words)
@@ -81,7 +67,10 @@ std::string answer(std::istringstream& words)
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     } else if (command == "clip" && words >> word) {
-        putOnClipboard(word);
+        // Only a window can own what it puts there.
+        static const HWND owner =
+            CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        putOnClipboard(owner, word.c_str());
     } else if (command == "close") {
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
