@@ -3,7 +3,7 @@
 self-contained page and a plain-text readme, zipped so that the same inputs
 give the same bytes whenever and wherever it is built, and its SHA-256 beside it.
 
-  make_package.py EXE GUIDE_MD README_TXT VERSION EPOCH OUT_DIR
+  make_package.py EXE GUIDE_MD APPENDIX_HTML README_TXT VERSION EPOCH OUT_DIR
 """
 import base64
 import hashlib
@@ -23,6 +23,8 @@ h2 { font-size: 1.25em; margin-top: 2em; border-bottom: 1px solid #99a; }
 table { border-collapse: collapse; margin: 1em 0; }
 th, td { border: 1px solid #99a; padding: 0.3em 0.6em; vertical-align: top; }
 th { background: #eef; }
+td { font-variant-numeric: tabular-nums; }
+@media print { h3 { break-before: page; } tr { break-inside: avoid; } }
 code { font-family: Consolas, "MS Gothic", monospace; background: #f3f3f6; padding: 0 0.2em; }
 img { max-width: 100%; border: 1px solid #ccc; }
 """
@@ -48,8 +50,9 @@ def join_wrapped_lines(body: str) -> str:
     return WRAP.sub(join, body)
 
 
-def guide_page(source: pathlib.Path) -> bytes:
-    text = source.read_text(encoding="utf-8")
+def guide_page(source: pathlib.Path, appendix: pathlib.Path) -> bytes:
+    # The appendix's tables are HTML already, which Markdown passes through.
+    text = source.read_text(encoding="utf-8") + "\n" + appendix.read_text(encoding="utf-8")
     # sane_lists: a numbered list is never merged into a bulleted one above
     # it, and one that goes on after a table starts at its own first number.
     body = markdown.markdown(text, extensions=["tables", "sane_lists"], output_format="html")
@@ -91,11 +94,11 @@ def write_zip(path: pathlib.Path, folder: str, files: dict, epoch: int) -> None:
 
 
 def main() -> None:
-    exe, guide, readme, version, epoch, out = sys.argv[1:]
+    exe, guide, appendix, readme, version, epoch, out = sys.argv[1:]
     folder = f"gensen-{version}-win64"
     files = {
         "gensen.exe": pathlib.Path(exe).read_bytes(),
-        "guide.html": guide_page(pathlib.Path(guide)),
+        "guide.html": guide_page(pathlib.Path(guide), pathlib.Path(appendix)),
         "readme.txt": windows_text(pathlib.Path(readme), version),
     }
     out_dir = pathlib.Path(out)

@@ -1,7 +1,11 @@
 #pragma once
 
-// Employment-insurance premiums on a monthly salary from 92,000 to 483,999 yen.
+// Employment-insurance premiums on a monthly salary from 92,000 to 483,999
+// yen; outside it, and on every bonus, a flat rate.
 #include <cstdint>
+
+inline constexpr double employmentRateA = 0.007;  // 7/1000
+inline constexpr double employmentRateB = 0.008;  // 8/1000
 
 struct EmploymentBracket {
     std::int32_t from;

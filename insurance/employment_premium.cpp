@@ -5,19 +5,27 @@
 #include <algorithm>
 #include <iterator>
 
+void InsurancePremiumCalculator::getEmploymentPremium(std::int32_t amount, std::int32_t category,
+                                                      std::int32_t isBonus, std::int32_t& premium)
+{
+    this->amount = amount;
+    computeEmploymentPremium(category, isBonus);
+    premium = employmentPremium;
+}
+
 void InsurancePremiumCalculator::computeEmploymentPremium(std::int32_t category, std::int32_t isBonus)
 {
-    if (category != 0 && category != 1)
+    if (category != employmentCategoryA && category != employmentCategoryB)
         return;
     constexpr EmploymentBracket first = employmentBrackets[0];
     constexpr EmploymentBracket last = std::end(employmentBrackets)[-1];
-    if (isBonus != 1 && amount >= first.from && amount <= last.to) {
+    if (isBonus != onBonus && amount >= first.from && amount <= last.to) {
         const EmploymentBracket& bracket = *std::lower_bound(
             std::begin(employmentBrackets), std::end(employmentBrackets), amount,
             [](const EmploymentBracket& b, std::int32_t a) { return b.to < a; });
-        employmentPremium = category == 0 ? bracket.premiumA : bracket.premiumB;
+        employmentPremium = category == employmentCategoryA ? bracket.premiumA : bracket.premiumB;
         return;
     }
-    const double rate = category == 0 ? 0.007 : 0.008;
+    const double rate = category == employmentCategoryA ? employmentRateA : employmentRateB;
     employmentPremium = static_cast<std::int32_t>(static_cast<double>(amount) * rate);
 }

@@ -2,6 +2,18 @@
 
 #include <cstdint>
 
+// The employment-insurance category; any other value computes no premium.
+inline constexpr std::int32_t employmentCategoryA = 0;  // A欄
+inline constexpr std::int32_t employmentCategoryB = 1;  // B欄
+// Which rule the employment premium follows: the bracket table applies to a
+// salary only. Any value but onBonus counts as a salary.
+inline constexpr std::int32_t onSalary = 0;
+inline constexpr std::int32_t onBonus = 1;
+// Whether the bonus's nursing-care premium is due (the employee is 40 or
+// older); any value but withNursingCare leaves it out.
+inline constexpr std::int32_t withNursingCare = 0;
+inline constexpr std::int32_t withoutNursingCare = 1;
+
 // The employee's share of employment insurance on a salary or a bonus, and
 // of health, nursing-care and welfare-pension insurance on a bonus.
 class InsurancePremiumCalculator {

@@ -1,12 +1,41 @@
 // Bonus tax: a rate chosen by the previous month's pay after its social
-// insurance, applied to the bonus less its premiums; truncated to 10 (甲欄)
-// or 100 (乙欄) yen. Never below 0.
-#include "tax/kou_bonus_table.h"
+// insurance, applied to the bonus less its premiums, any fraction of a yen
+// dropped; after a month without pay, or for a bonus over ten times it, the
+// monthly-table method. Never below 0.
+#include "tax/bonus_rate_tables.h"
 #include "tax/withholding_tax_calculator.h"
 
 #include "common/wrapping.h"
 
 #include <algorithm>
+
+namespace {
+
+// In integers, since every rate is a whole percent: a double would decide
+// the yen wherever the product falls just under it.
+std::int32_t percentOf(std::int32_t taxableBonus, std::int32_t percent)
+{
+    return static_cast<std::int32_t>(std::int64_t{taxableBonus} * percent / 100);
+}
+
+}  // namespace
+
+void WithholdingTaxCalculator::getBonusTax(std::int32_t bonus, std::int32_t previousMonthAmount,
+                                           std::int32_t socialInsurance, std::int32_t dependents,
+                                           std::int32_t column, std::int32_t& tax)
+{
+    pay = bonus;
+    this->previousMonthAmount = previousMonthAmount;
+    this->socialInsurance = socialInsurance;
+    this->dependents = dependents;
+    if (column == kouColumn)
+        computeKouBonusTax();
+    else if (column == otsuColumn)
+        computeOtsuBonusTax();
+    else
+        this->tax = 0;
+    tax = this->tax;
+}
 
 // After a month without pay, or for a bonus over ten times that pay, a rate
 // chosen by the month would be meaningless: the tax is then six times the
@@ -34,26 +63,26 @@ bool WithholdingTaxCalculator::computeBonusTaxOutsideRateTable(std::int32_t colu
 void WithholdingTaxCalculator::computeKouBonusTax()
 {
     const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
-    if (computeBonusTaxOutsideRateTable(0, taxableBonus))
+    if (computeBonusTaxOutsideRateTable(kouColumn, taxableBonus))
         return;
-    double rate = 0.0;
+    std::int32_t percent = 0;
     if (dependents >= 0) {
         const std::int32_t column = std::min(dependents, 7);  // the last column is "7 or more"
-        for (const BonusRateBand& band : kouBonusRateBands)
+        for (const KouBonusRateBand& band : kouBonusRateBands)
             if (previousMonthAmount >= band.lowerBound[column])
-                rate = band.rate;
+                percent = band.percent;
     }
-    tax = static_cast<std::int32_t>((static_cast<double>(taxableBonus) * rate) * 0.1) * 10;
+    tax = percentOf(taxableBonus, percent);
 }
 
 void WithholdingTaxCalculator::computeOtsuBonusTax()
 {
     const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
-    if (computeBonusTaxOutsideRateTable(1, taxableBonus))
+    if (computeBonusTaxOutsideRateTable(otsuColumn, taxableBonus))
         return;
-    double rate = 0.0;
-    for (const OtsuBonusBand& band : otsuBonusRateBands)
+    std::int32_t percent = 0;
+    for (const OtsuBonusRateBand& band : otsuBonusRateBands)
         if (previousMonthAmount >= band.lowerBound)
-            rate = band.rate;
-    tax = static_cast<std::int32_t>((static_cast<double>(taxableBonus) * rate) * 0.01) * 100;
+            percent = band.percent;
+    tax = percentOf(taxableBonus, percent);
 }

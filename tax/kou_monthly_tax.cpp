@@ -1,47 +1,13 @@
-// Monthly 甲欄 tax: employment income deduction, then the five-bracket formula.
+// Monthly tax: the 甲欄 method (employment income deduction, personal
+// deduction, the five-bracket formula), or the 乙欄 table.
+#include "tax/kou_monthly_table.h"
 #include "tax/withholding_tax_calculator.h"
 
 #include "common/wrapping.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace {
-
-constexpr std::int32_t noLimit = std::numeric_limits<std::int32_t>::max();
-
-// incomeDeduction = trunc(A × rate + constant), A = pay − socialInsurance.
-struct IncomeDeductionRow {
-    std::int32_t upTo;  // inclusive
-    double rate;
-    double constant;
-};
-
-constexpr IncomeDeductionRow incomeDeductionRows[] = {
-    //  A up to     rate   constant
-    {   135'416,    0.0,    54'167.0},
-    {   149'999,    0.4,         0.9},
-    {   299'999,    0.3,    15'000.9},
-    {   549'999,    0.2,    45'000.9},
-    {   833'333,    0.1,   100'000.9},
-    {  noLimit,    0.05,  141'667.9},
-};
-
-// V = (T × rate − subtrahend) × 0.1 + 0.5; tax = trunc(V) × 10.
-struct KouBracket {
-    std::int32_t upTo;  // inclusive
-    double rate;
-    double subtrahend;
-};
-
-constexpr KouBracket kouBrackets[] = {
-    //  T up to      rate   subtrahend
-    {   275'000,     0.08,        0.0},
-    {   658'334,     0.16,   22'000.0},
-    {   750'000,     0.2,    48'334.0},
-    { 1'500'000,     0.3,   123'334.0},
-    {  noLimit,     0.37,  228'334.0},
-};
 
 template <typename Row, std::size_t N>
 const Row& rowFor(const Row (&rows)[N], std::int32_t key)
@@ -52,13 +18,42 @@ const Row& rowFor(const Row (&rows)[N], std::int32_t key)
     return rows[N - 1];
 }
 
+// The least whole number not below a / b, for b > 0.
+std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b + (a % b > 0 ? 1 : 0);
+}
+
 }  // namespace
 
+void WithholdingTaxCalculator::getMonthlyTax(std::int32_t pay, std::int32_t socialInsurance,
+                                             std::int32_t dependents, std::int32_t column,
+                                             std::int32_t& tax)
+{
+    this->pay = pay;
+    this->socialInsurance = socialInsurance;
+    this->dependents = dependents;
+    if (column == kouColumn) {
+        computeIncomeDeduction();
+        // Widened and clamped: a wrapped deduction would turn an absurd
+        // dependents count into an absurd tax instead of none.
+        personalDeduction = clampToInt32((std::int64_t{dependents} + 1) * personalDeductionPerPerson);
+        computeKouMonthlyTax();
+    } else if (column == otsuColumn) {
+        computeOtsuMonthlyTax();
+    } else {
+        this->tax = 0;
+    }
+    tax = this->tax;
+}
+
+// In integers: a double product can fall just under a whole yen and would
+// then round up to one yen short.
 void WithholdingTaxCalculator::computeIncomeDeduction()
 {
     const std::int32_t a = wrapSub(pay, socialInsurance);
     const IncomeDeductionRow& row = rowFor(incomeDeductionRows, a);
-    incomeDeduction = static_cast<std::int32_t>(static_cast<double>(a) * row.rate + row.constant);
+    incomeDeduction = static_cast<std::int32_t>(ceilDiv(std::int64_t{a} * row.numerator, row.denominator) + row.constant);
 }
 
 void WithholdingTaxCalculator::computeKouMonthlyTax()
@@ -68,7 +63,7 @@ void WithholdingTaxCalculator::computeKouMonthlyTax()
         tax = 0;
         return;
     }
-    const KouBracket& row = rowFor(kouBrackets, t);
+    const KouMonthlyBracket& row = rowFor(kouMonthlyBrackets, t);
     // Subtracting the first bracket's 0.0 leaves the product exactly as it is.
     const double v = (static_cast<double>(t) * row.rate - row.subtrahend) * 0.1 + 0.5;
     tax = static_cast<std::int32_t>(v) * 10;

@@ -2,8 +2,11 @@
 
 #include <cstdint>
 
-// Income tax withheld from one month's salary or one bonus, for the
-// 甲欄 (column 0) and 乙欄 (column 1) withholding columns.
+// The withholding column (TaxColumn); any other value gives a tax of 0.
+inline constexpr std::int32_t kouColumn = 0;   // 甲欄
+inline constexpr std::int32_t otsuColumn = 1;  // 乙欄
+
+// Income tax withheld from one month's salary or one bonus.
 class WithholdingTaxCalculator {
 public:
     WithholdingTaxCalculator();

@@ -1,8 +1,11 @@
+#include "tax/bonus_rate_tables.h"
 #include "tax/withholding_tax_calculator.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -42,6 +45,8 @@ TEST(KouBonusTax, WorkedExamples)
         {500'000, 316'000, 60'000, -1, 0, 0},
         {800'000, 330'000, 90'000, 1, 0, 42'600},   // 6 %
         {300'000, 400'000, 40'000, 0, 0, 26'000},   // 10 %
+        {500'000, 175'729, 60'725, 1, 0, 26'356},   // the guide's: 6 % of 439,275 is 26,356.5
+        {500'000, 374'374, 60'725, 1, 0, 35'142},   // 8 %: 35,142
         {0, 0, 0, 0, 0, 0},
     };
     expectAll(std::begin(cases), std::end(cases));
@@ -70,11 +75,14 @@ TEST(KouBonusTax, RateChangesExactlyAtEachBound)
     }
 }
 
-TEST(KouBonusTax, TruncatesToTenYen)
+TEST(KouBonusTax, DropsOnlyTheFractionOfAYenAndTaxesNoBaseBelowOne)
 {
-    // 2 % of 123,457: 246.914 → 2,460.
+    // 2 % of 123,457: 2,469.14 → 2,469.
     const BonusCase cases[] = {
-        {123'457, 65'000, 0, 0, 0, 2'460},
+        {123'457, 65'000, 0, 0, 0, 2'469},
+        {123'450, 65'000, 0, 0, 0, 2'469},          // exactly 2,469
+        {49, 65'000, 0, 0, 0, 0},                   // 0.98 yen
+        {50, 65'000, 0, 0, 0, 1},
         // A base of 0 or less is taxed nothing, at any rate.
         {65'000, 65'000, 165'000, 0, 0, 0},
         {65'000, 65'000, 65'000, 0, 0, 0},
@@ -91,12 +99,15 @@ TEST(OtsuBonusTax, FourRateBands)
         {710'000, 200'000, 0, 0, 1, 71'000},         // 10 %
         {710'000, 510'000, 0, 0, 1, 213'000},        // 30 %
         {710'000, 509'999, 0, 0, 1, 142'000},
-        {710'000, 563'000, 0, 0, 1, 248'400},        // 35 %
-        {710'000, 563'001, 0, 0, 1, 248'400},
+        {710'000, 563'000, 0, 0, 1, 248'500},        // 35 %: a double product gave 248,400
+        {710'000, 563'001, 0, 0, 1, 248'500},
         {710'000, 562'999, 0, 0, 1, 213'000},
         {710'000, 277'999, 0, 0, 1, 71'000},
         {710'000, 278'000, 0, 0, 1, 142'000},
-        {123'456, 20'000, 7'890, 0, 1, 11'500},      // 11,556.6 truncated to 100 yen
+        {123'456, 20'000, 7'890, 0, 1, 11'556},      // 11,556.6: the fraction of a yen dropped
+        {123'457, 65'000, 0, 0, 1, 12'345},
+        {9, 1'000, 0, 0, 1, 0},                      // 0.9 yen
+        {10, 1'000, 0, 0, 1, 1},
         {-123'456, 0, 0, 0, 1, 0},                   // nothing to tax
         {0, 0, 0, 0, 1, 0},
     };
@@ -124,6 +135,35 @@ TEST(BonusTax, MonthlyTableMethod)
         {INT32_MAX, 0, 0, 0, 1, 751'602'600},
     };
     expectAll(std::begin(cases), std::end(cases));
+}
+
+// Both columns by the rate table, on every whole-percent rate: the tax is the
+// exact product with its fraction dropped. Every base up to 200,000 and then a
+// prime stride up to what the form can hold, where the table still applies
+// (up to ten times the month).
+TEST(BonusTax, RateTableGivesTheExactPercentOnEveryBase)
+{
+    struct Band {
+        std::int32_t key, dependents, column, percent;
+    };
+    std::vector<Band> bands;
+    for (const KouBonusRateBand& band : kouBonusRateBands)
+        bands.push_back({std::max(band.lowerBound[0], 1), 0, 0, band.percent});
+    for (const OtsuBonusRateBand& band : otsuBonusRateBands)
+        bands.push_back({std::max(band.lowerBound, 1), 0, 1, band.percent});
+    for (const Band& band : bands) {
+        SCOPED_TRACE(testing::Message() << band.percent << " % in column " << band.column);
+        const std::int32_t top = std::min<std::int64_t>(std::int64_t{band.key} * 10, 99'999'999);
+        std::int32_t wrong = 0;
+        for (std::int32_t base = 1; base <= top; base += base < 200'000 ? 1 : 7'919) {
+            WithholdingTaxCalculator calculator;
+            std::int32_t tax = -1;
+            calculator.getBonusTax(base, band.key, 0, band.dependents, band.column, tax);
+            if (tax != std::int64_t{base} * band.percent / 100 && wrong++ < 5)
+                ADD_FAILURE() << "base " << base << " gives " << tax;
+        }
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 TEST(BonusTax, UnknownColumnGivesZero)

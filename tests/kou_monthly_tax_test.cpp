@@ -53,6 +53,9 @@ TEST(KouMonthlyTax, IncomeDeductionAcrossItsBrackets)
         {135'386, 54'167},  {135'447, 54'179},  {140'000, 56'000},  {149'969, 59'988},
         {150'030, 60'009},  {299'969, 104'991}, {300'030, 105'006}, {549'969, 154'994},
         {550'030, 155'003}, {833'303, 183'331}, {833'364, 183'336},
+        // Any fraction of a yen is rounded up, however small: 186,667.05 and
+        // 65,777.1, which a double holds as 65,777.0999….
+        {900'001, 186'668}, {900'000, 186'667}, {219'257, 80'778}, {150'001, 60'001},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.a);
@@ -60,6 +63,30 @@ TEST(KouMonthlyTax, IncomeDeductionAcrossItsBrackets)
         EXPECT_EQ(kouMonthly(row.a, 0, 0).incomeDeduction, row.deduction);
         EXPECT_EQ(kouMonthly(row.a + 40'000, 40'000, 5).incomeDeduction, row.deduction);
     }
+}
+
+// Every A the form can give, against the notice's percentages with the
+// fraction rounded up in exact arithmetic.
+TEST(KouMonthlyTax, IncomeDeductionIsExactForEveryAmount)
+{
+    struct Row {
+        std::int32_t upTo, percent, constant;
+    };
+    const Row rows[] = {{149'999, 40, 0}, {299'999, 30, 15'000}, {549'999, 20, 45'000},
+                        {833'333, 10, 100'000}, {99'999'999, 5, 141'667}};
+    WithholdingTaxCalculator calculator;
+    std::int32_t tax = 0, wrong = 0;
+    const Row* row = rows;
+    for (std::int32_t a = -1'000; a <= 99'999'999; ++a) {
+        if (a > row->upTo)
+            ++row;
+        const std::int64_t product = std::int64_t{a} * row->percent;
+        const std::int64_t expected = a <= 135'416 ? 54'167 : (product + 99) / 100 + row->constant;
+        calculator.getMonthlyTax(a, 0, 0, kouColumn, tax);
+        if (calculator.incomeDeduction != expected && wrong++ < 5)
+            ADD_FAILURE() << "A = " << a << " gives " << calculator.incomeDeduction << ", not " << expected;
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(KouMonthlyTax, TaxAtTheBracketSeamsAndRoundingPoints)
@@ -102,6 +129,7 @@ TEST(KouMonthlyTax, WorkedExamples)
         {200'000, 24'271, 1, {67'719, 63'334, 3'570}},
         {200'000, 24'484, 1, {67'655, 63'334, 3'560}},
         {200'000, 22'780, 1, {68'166, 63'334, 3'660}},
+        {219'257, 0, 0, {80'778, 31'667, 8'540}},
         {0, 0, 0, {54'167, 31'667, 0}},
     };
     for (const Row& row : rows) {

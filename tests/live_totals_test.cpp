@@ -44,7 +44,7 @@ TEST_F(LiveTotals, EveryCellLeftAndOptionChangedGivesThePressFigures)
     }
     // The worked example, with 甲欄 and A欄 again, without 満40歳以上 and employment insurance.
     EXPECT_EQ(figures(), "200000 10000 210000 8200 1000 13580 0 3660 26440 183560 "
-                         "500000 20500 0 33950 0 26730 81180 418820 1 ");
+                         "500000 20500 0 33950 0 26733 81183 418817 1 ");
 }
 
 TEST_F(LiveTotals, NegativeNetAndNormalisedCells)

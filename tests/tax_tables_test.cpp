@@ -1,5 +1,5 @@
 // The tax tables checked as data: a mistyped row must fail here.
-#include "tax/kou_bonus_table.h"
+#include "tax/bonus_rate_tables.h"
 #include "tax/otsu_monthly_table.h"
 
 #include <gtest/gtest.h>
@@ -69,12 +69,12 @@ TEST(KouBonusTable, RatesStepUpAndEachColumnAscends)
 {
     const std::size_t rows = std::size(kouBonusRateBands);
     ASSERT_EQ(rows, 18u);
-    EXPECT_EQ(kouBonusRateBands[0].rate, 0.0);
-    EXPECT_EQ(kouBonusRateBands[rows - 1].rate, 0.35);
+    EXPECT_EQ(kouBonusRateBands[0].percent, 0);
+    EXPECT_EQ(kouBonusRateBands[rows - 1].percent, 35);
     for (std::size_t r = 1; r < rows; ++r) {
         SCOPED_TRACE(r);
-        const double expectedRate = r < rows - 1 ? 0.02 * static_cast<double>(r) : 0.35;
-        EXPECT_NEAR(kouBonusRateBands[r].rate, expectedRate, 1e-12);
+        const std::int32_t expectedPercent = r < rows - 1 ? 2 * static_cast<std::int32_t>(r) : 35;
+        EXPECT_EQ(kouBonusRateBands[r].percent, expectedPercent);
         for (int d = 0; d < 8; ++d) {
             SCOPED_TRACE(d);
             EXPECT_EQ(kouBonusRateBands[r].lowerBound[d] % 1'000, 0);
@@ -85,8 +85,8 @@ TEST(KouBonusTable, RatesStepUpAndEachColumnAscends)
 
 TEST(KouBonusTable, MoreDependentsNeverLowerABound)
 {
-    for (const BonusRateBand& band : kouBonusRateBands) {
-        SCOPED_TRACE(band.rate);
+    for (const KouBonusRateBand& band : kouBonusRateBands) {
+        SCOPED_TRACE(band.percent);
         for (int d = 1; d < 8; ++d)
             EXPECT_GE(band.lowerBound[d], band.lowerBound[d - 1]);
     }
@@ -97,7 +97,7 @@ TEST(OtsuBonusTable, FourAscendingBands)
     ASSERT_EQ(std::size(otsuBonusRateBands), 4u);
     for (std::size_t i = 1; i < std::size(otsuBonusRateBands); ++i) {
         EXPECT_GT(otsuBonusRateBands[i].lowerBound, otsuBonusRateBands[i - 1].lowerBound);
-        EXPECT_GT(otsuBonusRateBands[i].rate, otsuBonusRateBands[i - 1].rate);
+        EXPECT_GT(otsuBonusRateBands[i].percent, otsuBonusRateBands[i - 1].percent);
     }
 }
 

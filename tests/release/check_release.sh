@@ -86,4 +86,48 @@ done
 # A line break of the source between Japanese characters would show as a space.
 japanese='[\x{3000}-\x{30ff}\x{4e00}-\x{9fff}\x{ff00}-\x{ffef}]' tags='(</?(strong|em|code)>)*'
 ! LC_ALL=C.UTF-8 grep -Pzo "$japanese$tags\n\s*$tags$japanese" "$page" || fail "guide.html breaks a Japanese line"
+# The appendix, printed from the program's tables: every row of each, a few by value.
+python3 - "$page" <<'EOF2' || fail "guide.html's appendix does not hold the program's tables"
+import html.parser, sys
+class Tables(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.tables, self.table, self.row, self.cell = {}, None, None, None
+    def handle_starttag(self, tag, attrs):
+        if tag == "table" and dict(attrs).get("id", "").startswith("appendix-"):
+            self.table = self.tables.setdefault(dict(attrs)["id"][9:], [])
+        elif tag == "tr" and self.table is not None:
+            self.row = []
+        elif tag == "td" and self.row is not None:
+            self.cell = ""
+    def handle_endtag(self, tag):
+        if tag == "td" and self.cell is not None:
+            self.row.append(self.cell)
+            self.cell = None
+        elif tag == "tr" and self.row:
+            self.table.append(tuple(self.row))
+            self.row = None
+        elif tag == "table":
+            self.table = None
+    def handle_data(self, data):
+        if self.cell is not None:
+            self.cell += data
+parser = Tables()
+parser.feed(open(sys.argv[1], encoding="utf-8").read())
+t = parser.tables
+counts = {"employment": 48, "income-deduction": 6, "kou-monthly": 5, "otsu-monthly": 368, "kou-bonus": 18,
+          "otsu-bonus": 4, "bonus-premiums": 3}
+ok = {name: len(t.get(name, [])) for name in counts} == counts
+for table, row in [("employment", ("92,000 〜 95,999", "658", "752")),
+                   ("employment", ("465,000 〜 483,999", "3,322", "3,796")),
+                   ("income-deduction", ("833,334 以上", "A × 5 % + 141,667")),
+                   ("kou-monthly", ("275,001 〜 658,334", "T × 16 % − 22,000")),
+                   ("otsu-monthly", ("845,000 〜 850,999", "265,500")),
+                   ("otsu-monthly", ("1,127,000 〜 1,129,999", "391,400")),
+                   ("otsu-bonus", ("30 %", "510,000 〜 562,999")),
+                   ("bonus-premiums", ("厚生年金保険料", "6.79 %", "1,500,000"))]:
+    ok = ok and row in t.get(table, [])
+ok = ok and t["kou-bonus"][3][3] == "248,000 以上" and t["kou-bonus"][0][1] == "65,000 未満"
+sys.exit(0 if ok else 1)
+EOF2
 echo "release package $name.zip: reproducible, with gensen.exe as built, guide.html and readme.txt"
