@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/resource_ids.h"
 #include "form/form.h"
 
 #include <commctrl.h>
@@ -63,34 +64,41 @@ void restoreFocus(HWND window)
         SetFocus(rememberedFocus);
 }
 
-constexpr std::uint32_t killFocusOf(ControlId cell)
+// WM_COMMAND's wParam: the notification code in the high word, the id in the low.
+constexpr std::uint32_t notification(WORD code, int id)
 {
-    return static_cast<std::uint32_t>(EN_KILLFOCUS) << 16 | static_cast<std::uint32_t>(cell);
+    return static_cast<std::uint32_t>(code) << 16 | static_cast<WORD>(id);
+}
+
+// BN_CLICKED is 0, so a click's wParam is the bare id.
+constexpr std::uint32_t clickOf(int id)
+{
+    return notification(BN_CLICKED, id);
+}
+
+constexpr std::uint32_t killFocusOf(int id)
+{
+    return notification(EN_KILLFOCUS, id);
+}
+
+// Every figure follows what the form shows: leaving an input cell or
+// changing an option computes as 計算 does, and typing computes nothing.
+bool startsCalculation(std::uint32_t command)
+{
+    const int id = LOWORD(command);
+    return command == clickOf(calculateButton) || (isInputCell(id) && command == killFocusOf(id)) ||
+           (isOption(id) && command == clickOf(id));
 }
 
 // The whole 32-bit wParam is matched, so each case is one notification of one
 // control; every other notification, including text changes, does nothing.
-// Every figure follows what the form shows: leaving an input cell or
-// changing an option computes as 計算 does, and typing computes nothing.
 void onCommand(HWND window, WPARAM wParam)
 {
-    switch (static_cast<std::uint32_t>(wParam)) {
-    case calculateButton: onCalculate(); break;
-    case closeButton: closeForm(window); break;
-    case killFocusOf(salaryTaxablePay): onCalculate(); break;
-    case killFocusOf(salaryNonTaxablePay): onCalculate(); break;
-    case killFocusOf(salaryHealthPremium): onCalculate(); break;
-    case killFocusOf(salaryNursingPremium): onCalculate(); break;
-    case killFocusOf(salaryPensionPremium): onCalculate(); break;
-    case killFocusOf(bonusTaxablePay): onCalculate(); break;
-    case killFocusOf(dependentCount): onCalculate(); break;
-    case age40Check: onCalculate(); break;
-    case employmentInsuredCheck: onCalculate(); break;
-    case kouRadio: onCalculate(); break;
-    case otsuRadio: onCalculate(); break;
-    case categoryARadio: onCalculate(); break;
-    case categoryBRadio: onCalculate(); break;
-    }
+    const auto command = static_cast<std::uint32_t>(wParam);
+    if (command == clickOf(closeButton))
+        closeForm(window);
+    else if (startsCalculation(command))
+        onCalculate();
 }
 
 }  // namespace
@@ -108,8 +116,8 @@ bool registerMainWindowClass()
     windowClass.hInstance = moduleInstance;
     // The program's icon at the sizes the system shows, large and small.
     windowClass.hIcon = static_cast<HICON>(
-        LoadImageA(moduleInstance, MAKEINTRESOURCEA(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(moduleInstance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+        LoadImageA(moduleInstance, MAKEINTRESOURCEA(GENSEN_ICON_ID), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageA(moduleInstance, MAKEINTRESOURCEA(GENSEN_ICON_ID), IMAGE_ICON,
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     // The A form of IDC_ARROW, whatever UNICODE says.

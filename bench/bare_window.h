@@ -35,16 +35,25 @@ inline HWND createBareWindow(HINSTANCE instance)
 // The form's controls by id, as made by buildBareForm.
 inline HWND bareControls[lastButton + 1];
 
-template <std::size_t N>
-void createBareRows(const ControlRow (&rows)[N], const char* className, DWORD exStyle, HINSTANCE instance,
-                    HWND window)
+inline HWND bareOwnerOf(const ControlRow& row, HWND window)
 {
-    for (const ControlRow& row : rows)
+    return row.parent ? bareControls[row.parent] : window;
+}
+
+inline HWND bareOwnerOf(const CellRow&, HWND window)
+{
+    return window;
+}
+
+template <typename Row, std::size_t N>
+void createBareRows(const Row (&rows)[N], const char* className, DWORD exStyle, HINSTANCE instance, HWND window)
+{
+    for (const Row& row : rows)
         bareControls[row.id] =
             CreateWindowExA(exStyle, className, row.text, row.style, row.x, row.y, row.width, row.height,
-                            row.parent ? bareControls[row.parent] : window,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
-    for (const ControlRow& row : rows)
+                            bareOwnerOf(row, window), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
+                            nullptr);
+    for (const Row& row : rows)
         SendMessageA(bareControls[row.id], WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                      TRUE);
 }
@@ -59,7 +68,7 @@ inline void buildBareForm(HINSTANCE instance, HWND window)
     createBareRows(labels, "STATIC", 0, instance, window);
     createBareRows(cells, "EDIT", WS_EX_CLIENTEDGE, instance, window);
     createBareRows(buttons, "BUTTON", 0, instance, window);
-    for (const ControlRow& row : cells)
+    for (const CellRow& row : cells)
         if (row.style == inputStyle)
             ImmAssociateContextEx(bareControls[row.id], nullptr, 0);
 }

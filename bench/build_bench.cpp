@@ -1,6 +1,7 @@
 // Where gensen's start-up goes beyond a bare window: each step of building
 // and first painting the form, in-process, median over rounds.
 //   build_bench [rounds]
+#include "bench/clock.h"
 #include "form/form.h"
 
 #include <windows.h>
@@ -12,14 +13,6 @@
 #include <vector>
 
 namespace {
-
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Step {
     const char* name;

@@ -13,8 +13,9 @@
 //   accepted     a paste of "300,000" over 201's number, which gives 300000
 #include "app/main_window.h"
 #include "bench/bare_window.h"
-#include "tests/clipboard.h"
-#include "tests/find_control.h"
+#include "bench/clock.h"
+#include "driving/clipboard.h"
+#include "driving/find_control.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,14 +29,6 @@ constexpr int inputs[] = {201, 202, 204, 205, 206, 211, 219};
 constexpr int options[] = {305, 306, 307, 309};
 constexpr int firstWritten = 201, lastWritten = 218;
 const char* const pays[2] = {"200000", "300000"};
-
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 template <typename Step>
 double secondsPerStep(int repetitions, Step step)

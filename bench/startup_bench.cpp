@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include "bench/clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -17,14 +19,6 @@ struct Sample {
     double seconds;
     double peakKiB;
 };
-
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 BOOL CALLBACK closeWindowsOf(HWND window, LPARAM processId)
 {

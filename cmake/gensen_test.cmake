@@ -10,10 +10,9 @@ if(CMAKE_CROSSCOMPILING)
     target_compile_options(gtest PRIVATE -O0)
     target_compile_options(gtest_main PRIVATE -O0)
 
-    find_program(WINE64 wine64 PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
-    find_program(WINE64 wine64 REQUIRED)
-    find_program(WINESERVER wineserver PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
-    find_program(WINESERVER wineserver REQUIRED)
+    # Wine's own programs live in its library folder, not on PATH.
+    find_program(WINE64 wine64 HINTS /usr/lib/wine /usr/lib64/wine REQUIRED)
+    find_program(WINESERVER wineserver HINTS /usr/lib/wine /usr/lib64/wine REQUIRED)
     find_file(GENSEN_MARLETT marlett.ttf PATHS /usr/share/wine/fonts NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     set(GENSEN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
     foreach(script wine-run with-wine-display)

@@ -1,9 +1,6 @@
 # The release package: one folder with gensen.exe, the guide as a page and a
 # readme, zipped reproducibly, with its SHA-256 beside it.
-# Debian's own Python, which has Debian's python3-markdown.
-find_program(GENSEN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
-find_program(GENSEN_PYTHON python3 REQUIRED)
-execute_process(COMMAND ${GENSEN_PYTHON} -c "import markdown" RESULT_VARIABLE no_markdown OUTPUT_QUIET ERROR_QUIET)
+execute_process(COMMAND ${Python3_EXECUTABLE} -c "import markdown" RESULT_VARIABLE no_markdown OUTPUT_QUIET ERROR_QUIET)
 if(no_markdown)
     message(FATAL_ERROR "The package's guide is rendered by Python-Markdown: apt-get install python3-markdown")
 endif()
@@ -41,7 +38,7 @@ set(package_dir ${CMAKE_BINARY_DIR}/package)
 set(package_zip ${package_dir}/gensen-${PROJECT_VERSION}-win64.zip)
 add_custom_command(
     OUTPUT ${package_zip} ${package_zip}.sha256
-    COMMAND ${GENSEN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/make_package.py $<TARGET_FILE:gensen>
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/make_package.py $<TARGET_FILE:gensen>
             ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html} ${PROJECT_SOURCE_DIR}/docs/readme.txt
             ${PROJECT_VERSION} ${package_epoch} ${package_dir}
     DEPENDS gensen ${PROJECT_SOURCE_DIR}/cmake/make_package.py ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html}

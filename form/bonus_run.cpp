@@ -14,19 +14,18 @@ BonusColumn runBonusCalculation(const FormInputs& form, const SalaryColumn& sala
     column.bonus = form.bonus;
     // The salary column stands for the previous month's pay: the rate is
     // chosen by it after its social insurance.
-    const std::int32_t salaryInsurance = wrapSum(salary.health, salary.nursing, salary.pension, salary.employment);
-    const std::int32_t previousMonthAmount = wrapSub(salary.taxablePay, salaryInsurance);
+    const std::int32_t previousMonthAmount = wrapSub(salary.taxablePay, salarySocialInsurance(salary));
 
-    const std::int32_t category = form.categoryA ? 0 : 1;
     if (form.employmentInsured)
-        premiums.getEmploymentPremium(column.bonus, category, 1, column.employment);
-    const std::int32_t nursingExempt = form.age40 ? 0 : 1;
+        premiums.getEmploymentPremium(column.bonus, employmentCategoryOf(form), onBonus, column.employment);
+    const std::int32_t nursingExempt = form.age40 ? withNursingCare : withoutNursingCare;
     premiums.getBonusPremiums(column.bonus, nursingExempt, column.health, column.nursing, column.pension);
 
     const std::int32_t socialInsurance = wrapSum(column.employment, column.pension, column.nursing, column.health);
-    const std::int32_t taxColumn = form.kou ? 0 : 1;
-    taxes.getBonusTax(column.bonus, previousMonthAmount, socialInsurance, form.dependents, taxColumn, column.tax);
+    taxes.getBonusTax(column.bonus, previousMonthAmount, socialInsurance, form.dependents, taxColumnOf(form),
+                      column.tax);
 
-    sumBonusDeductions(column);
+    column.totalDeductions = wrapSum(column.tax, column.employment, column.pension, column.nursing, column.health);
+    column.netPay = wrapSub(column.bonus, column.totalDeductions);
     return column;
 }

@@ -1,26 +1,22 @@
 // The one calculation of the form, whatever starts it (計算, an input cell
 // left, an option changed): the form read once, both columns computed from
 // plain values, the form written once.
-#include "form/cell_text.h"
 #include "form/columns.h"
+#include "form/control_tables.h"
 #include "form/form.h"
+#include "form/form_io.h"
 
 namespace {
 
 FormInputs readForm()
 {
     FormInputs form;
-    form.taxablePay = readCell(salaryTaxablePay);
-    form.nonTaxablePay = readCell(salaryNonTaxablePay);
-    form.health = readCell(salaryHealthPremium);
-    form.nursing = readCell(salaryNursingPremium);
-    form.pension = readCell(salaryPensionPremium);
-    form.bonus = readCell(bonusTaxablePay);
-    form.dependents = readCell(dependentCount);
-    form.age40 = isChecked(controlWindow(age40Check));
-    form.employmentInsured = isChecked(controlWindow(employmentInsuredCheck));
-    form.kou = isChecked(controlWindow(kouRadio));
-    form.categoryA = isChecked(controlWindow(categoryARadio));
+    for (const CellRow& row : cells)
+        if (row.input)
+            form.*row.input = readCell(row.id);
+    for (const ControlRow& row : buttons)
+        if (row.option)
+            form.*row.option = isChecked(row.id);
     return form;
 }
 

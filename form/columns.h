@@ -6,17 +6,17 @@
 
 // The seven input cells as read and the options as set.
 struct FormInputs {
-    std::int32_t taxablePay = 0;     // 201
-    std::int32_t nonTaxablePay = 0;  // 202
-    std::int32_t health = 0;         // 204
-    std::int32_t nursing = 0;        // 205
-    std::int32_t pension = 0;        // 206
-    std::int32_t bonus = 0;          // 211
-    std::int32_t dependents = 0;     // 219
-    bool age40 = true;               // 305 満40歳以上
-    bool employmentInsured = true;   // 306 雇用保険対象
-    bool kou = true;                 // 307 甲欄; otherwise 乙欄
-    bool categoryA = true;           // 309 A欄; otherwise B欄
+    std::int32_t taxablePay = 0;     // 給与 課税支給額
+    std::int32_t nonTaxablePay = 0;  // 給与 非課税支給額
+    std::int32_t health = 0;         // 給与 健康保険料
+    std::int32_t nursing = 0;        // 給与 介護費用保険料
+    std::int32_t pension = 0;        // 給与 厚生保険
+    std::int32_t bonus = 0;          // 賞与 課税支給額
+    std::int32_t dependents = 0;     // 扶養家族数
+    bool age40 = true;               // 満40歳以上
+    bool employmentInsured = true;   // 雇用保険対象
+    bool kou = true;                 // 甲欄; otherwise 乙欄
+    bool categoryA = true;           // A欄; otherwise B欄
 };
 
 struct SalaryColumn {
@@ -43,11 +43,13 @@ struct BonusColumn {
     std::int32_t netPay = 0;          // 218
 };
 
-// Total pay from the two pays.
-void sumSalaryPay(SalaryColumn& column);
-// Total deductions and net pay from the premiums and the tax.
-void sumSalaryDeductions(SalaryColumn& column);
-void sumBonusDeductions(BonusColumn& column);
+// The calculators' selectors for the options as set.
+std::int32_t taxColumnOf(const FormInputs& form);
+std::int32_t employmentCategoryOf(const FormInputs& form);
+
+// The salary's four premiums: its tax base's deduction, and what makes its
+// pay after social insurance the previous month's for the bonus.
+std::int32_t salarySocialInsurance(const SalaryColumn& salary);
 
 // The two calculation runs, salary first: the bonus run takes the salary
 // column just computed as last month's pay. Each owns its calculators for

@@ -5,14 +5,31 @@
 // which is the order of creation.
 #include <windows.h>
 
-#include "form/control_ids.h"
+#include <cstdint>
 
+#include "form/columns.h"
+#include "form/control_ids.h"
+#include "form/typing_limits.h"
+
+// A label or a button-class control; an option's state goes to its field of
+// the form's inputs.
 struct ControlRow {
     ControlId id;
     const char* text;
     int x, y, width, height;
     DWORD style;
     ControlId parent = ControlId{};  // none: the main window
+    bool FormInputs::*option = nullptr;
+};
+
+// A cell: the input cells have a typing limit and a field of the form's inputs.
+struct CellRow {
+    ControlId id;
+    const char* text;  // none at creation
+    int x, y, width, height;
+    DWORD style;
+    int limit = 0;     // none: the program writes it
+    std::int32_t FormInputs::*input = nullptr;
 };
 
 inline constexpr DWORD labelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;
@@ -38,19 +55,19 @@ inline constexpr ControlRow labels[] = {
 inline constexpr DWORD inputStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER | ES_RIGHT;
 inline constexpr DWORD resultStyle = inputStyle | ES_READONLY;
 
-inline constexpr ControlRow cells[] = {
-    // id                     text      x    y    w    h  style
-    {salaryTaxablePay,        nullptr, 285,  30, 120, 24, inputStyle},
-    {salaryNonTaxablePay,     nullptr, 285,  54, 120, 24, inputStyle},
+inline constexpr CellRow cells[] = {
+    // id                     text      x    y    w    h  style        limit               input
+    {salaryTaxablePay,        nullptr, 285,  30, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::taxablePay},
+    {salaryNonTaxablePay,     nullptr, 285,  54, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::nonTaxablePay},
     {salaryTotalPay,          nullptr, 285,  82, 120, 24, resultStyle},
-    {salaryHealthPremium,     nullptr, 285, 110, 120, 24, inputStyle},
-    {salaryNursingPremium,    nullptr, 285, 134, 120, 24, inputStyle},
-    {salaryPensionPremium,    nullptr, 285, 158, 120, 24, inputStyle},
+    {salaryHealthPremium,     nullptr, 285, 110, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::health},
+    {salaryNursingPremium,    nullptr, 285, 134, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::nursing},
+    {salaryPensionPremium,    nullptr, 285, 158, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::pension},
     {salaryEmploymentPremium, nullptr, 285, 182, 120, 24, resultStyle},
     {salaryWithholdingTax,    nullptr, 285, 206, 120, 24, resultStyle},
     {salaryTotalDeductions,   nullptr, 285, 234, 120, 24, resultStyle},
     {salaryNetPay,            nullptr, 285, 262, 120, 24, resultStyle},
-    {bonusTaxablePay,         nullptr, 410,  30, 120, 24, inputStyle},
+    {bonusTaxablePay,         nullptr, 410,  30, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::bonus},
     {bonusHealthPremium,      nullptr, 410, 110, 120, 24, resultStyle},
     {bonusNursingPremium,     nullptr, 410, 134, 120, 24, resultStyle},
     {bonusPensionPremium,     nullptr, 410, 158, 120, 24, resultStyle},
@@ -58,7 +75,7 @@ inline constexpr ControlRow cells[] = {
     {bonusWithholdingTax,     nullptr, 410, 206, 120, 24, resultStyle},
     {bonusTotalDeductions,    nullptr, 410, 234, 120, 24, resultStyle},
     {bonusNetPay,             nullptr, 410, 262, 120, 24, resultStyle},
-    {dependentCount,          nullptr,   6, 270, 120, 24, inputStyle},
+    {dependentCount,          nullptr,   6, 270, 120, 24, inputStyle,  dependentCountLimit, &FormInputs::dependents},
 };
 
 inline constexpr DWORD pushStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
@@ -67,15 +84,16 @@ inline constexpr DWORD checkStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
 inline constexpr DWORD radioStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON;
 
 inline constexpr ControlRow buttons[] = {
-    // id                     text             x    y    w    h  style       parent
+    // id                     text             x    y    w    h  style       parent              option
     {calculateButton,         "計算",         385, 300,  72, 24, pushStyle},
     {closeButton,             "閉じる",       458, 300,  72, 24, pushStyle},
     {taxGroupBox,             "所得税区分",     6,   6, 130, 100, groupStyle},
     {employmentGroupBox,      "雇用保険区分",   6, 120, 130, 100, groupStyle},
-    {age40Check,              "満40歳以上",     6,  22, 120, 18, checkStyle, taxGroupBox},
-    {employmentInsuredCheck,  "雇用保険対象",   6,  22, 120, 18, checkStyle, employmentGroupBox},
-    {kouRadio,                "甲欄",           6,  45, 120, 18, radioStyle, taxGroupBox},
+    {age40Check,              "満40歳以上",     6,  22, 120, 18, checkStyle, taxGroupBox,        &FormInputs::age40},
+    {employmentInsuredCheck,  "雇用保険対象",   6,  22, 120, 18, checkStyle, employmentGroupBox, &FormInputs::employmentInsured},
+    {kouRadio,                "甲欄",           6,  45, 120, 18, radioStyle, taxGroupBox,        &FormInputs::kou},
+    // Never read: 甲欄 not checked means 乙欄, A欄 not checked means B欄.
     {otsuRadio,               "乙欄",           6,  68, 120, 18, radioStyle, taxGroupBox},
-    {categoryARadio,          "A欄",            6,  45, 120, 18, radioStyle, employmentGroupBox},
+    {categoryARadio,          "A欄",            6,  45, 120, 18, radioStyle, employmentGroupBox, &FormInputs::categoryA},
     {categoryBRadio,          "B欄",            6,  68, 120, 18, radioStyle, employmentGroupBox},
 };

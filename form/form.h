@@ -9,6 +9,11 @@
 // Handle of a control, valid from the form's creation until its teardown.
 HWND controlWindow(ControlId id);
 
+// The cells the clerk types into, and the check boxes and radio buttons:
+// what a calculation reads.
+bool isInputCell(int id);
+bool isOption(int id);
+
 void createLabels(HINSTANCE instance, HWND parent);
 void setLabelFonts();
 void createCells(HINSTANCE instance, HWND parent);

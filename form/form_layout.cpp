@@ -4,15 +4,12 @@
 #include "form/control_tables.h"
 #include "form/input_cell.h"
 
+#include <commctrl.h>
 #include <imm.h>
 
 #include <iterator>
 
 namespace {
-
-// More than the dependents cell shows, so typing is never cut; without a
-// limit, a long paste is fitted to its width one dropped character at a time.
-constexpr int dependentCountLimit = 32;
 
 constexpr ControlId initiallyChecked[] = {age40Check, kouRadio, employmentInsuredCheck, categoryARadio};
 
@@ -22,8 +19,8 @@ HWND cellWindows[lastCell - firstCell + 1];
 HWND buttonWindows[lastButton - firstButton + 1];
 
 // Each table lists every id of its kind once, in id order, which is the order of creation.
-template <std::size_t N>
-constexpr bool everyIdInOrder(const ControlRow (&rows)[N], int first)
+template <typename Row, std::size_t N>
+constexpr bool everyIdInOrder(const Row (&rows)[N], int first)
 {
     for (std::size_t i = 0; i < N; ++i)
         if (rows[i].id != first + static_cast<int>(i))
@@ -43,15 +40,23 @@ HWND& handleSlot(ControlId id)
     return labelWindows[id - firstLabel];
 }
 
-void createRows(const ControlRow* begin, const ControlRow* end, const char* className, DWORD exStyle,
-                HINSTANCE instance, HWND parent)
+HWND ownerOf(const ControlRow& row, HWND parent)
 {
-    for (const ControlRow* row = begin; row != end; ++row) {
-        const HWND owner = row->parent ? controlWindow(row->parent) : parent;
-        handleSlot(row->id) = CreateWindowExA(exStyle, className, row->text, row->style, row->x, row->y, row->width,
-                                              row->height, owner,
-                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), instance, nullptr);
-    }
+    return row.parent ? controlWindow(row.parent) : parent;
+}
+
+HWND ownerOf(const CellRow&, HWND parent)
+{
+    return parent;
+}
+
+template <typename Row, std::size_t N>
+void createRows(const Row (&rows)[N], const char* className, DWORD exStyle, HINSTANCE instance, HWND parent)
+{
+    for (const Row& row : rows)
+        handleSlot(row.id) = CreateWindowExA(exStyle, className, row.text, row.style, row.x, row.y, row.width,
+                                             row.height, ownerOf(row, parent),
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
 }
 
 template <std::size_t N>
@@ -62,16 +67,15 @@ void setFonts(HWND (&windows)[N])
         SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
 }
 
-// The platform's group box procedure, the same for both boxes.
-WNDPROC groupBoxProcedure;
-
 // The check boxes and radio buttons report their clicks to their group box;
 // the main window must hear of them, since every change recomputes.
-LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     if (message == WM_COMMAND)
         return SendMessageA(GetParent(box), WM_COMMAND, wParam, lParam);
-    return CallWindowProcA(groupBoxProcedure, box, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, groupBoxProc, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
 }
 
 template <std::size_t N>
@@ -83,6 +87,15 @@ void destroyAll(HWND (&windows)[N])
         DestroyWindow(window);
 }
 
+template <typename Row, std::size_t N>
+bool hasStyle(const Row (&rows)[N], int id, DWORD style)
+{
+    for (const Row& row : rows)
+        if (row.id == id)
+            return row.style == style;
+    return false;
+}
+
 }  // namespace
 
 HWND controlWindow(ControlId id)
@@ -90,9 +103,19 @@ HWND controlWindow(ControlId id)
     return handleSlot(id);
 }
 
+bool isInputCell(int id)
+{
+    return hasStyle(cells, id, inputStyle);
+}
+
+bool isOption(int id)
+{
+    return hasStyle(buttons, id, checkStyle) || hasStyle(buttons, id, radioStyle);
+}
+
 void createLabels(HINSTANCE instance, HWND parent)
 {
-    createRows(std::begin(labels), std::end(labels), "STATIC", 0, instance, parent);
+    createRows(labels, "STATIC", 0, instance, parent);
 }
 
 void setLabelFonts()
@@ -102,7 +125,7 @@ void setLabelFonts()
 
 void createCells(HINSTANCE instance, HWND parent)
 {
-    createRows(std::begin(cells), std::end(cells), "EDIT", WS_EX_CLIENTEDGE, instance, parent);
+    createRows(cells, "EDIT", WS_EX_CLIENTEDGE, instance, parent);
 }
 
 void setCellFonts()
@@ -112,11 +135,9 @@ void setCellFonts()
 
 void createButtons(HINSTANCE instance, HWND parent)
 {
-    createRows(std::begin(buttons), std::end(buttons), "BUTTON", 0, instance, parent);
+    createRows(buttons, "BUTTON", 0, instance, parent);
     for (ControlId box : {taxGroupBox, employmentGroupBox})
-        if (const LONG_PTR previous =
-                SetWindowLongPtrA(controlWindow(box), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(groupBoxProc)))
-            groupBoxProcedure = reinterpret_cast<WNDPROC>(previous);
+        SetWindowSubclass(controlWindow(box), groupBoxProc, 0, 0);
 }
 
 void setButtonFonts()
@@ -136,11 +157,11 @@ void initCells()
     // clerks keep the IME on and digits through it arrive as full-width
     // characters that no cell reads as a number; and the form's own click and
     // paste.
-    for (const ControlRow& row : cells) {
+    for (const CellRow& row : cells) {
         if (row.style != inputStyle)
             continue;
         const HWND cell = controlWindow(row.id);
-        SendMessageA(cell, EM_LIMITTEXT, row.id == dependentCount ? dependentCountLimit : 8, 0);
+        SendMessageA(cell, EM_LIMITTEXT, row.limit, 0);
         ImmAssociateContextEx(cell, nullptr, 0);
         adoptInputCell(cell);
     }

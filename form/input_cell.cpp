@@ -6,12 +6,12 @@
 
 #include "form/pasted_amount.h"
 
+#include <commctrl.h>
+
 #include <string_view>
 
 namespace {
 
-// The platform's edit procedure, the same for every cell.
-WNDPROC editProcedure;
 // The cell whose blank part the button last went down in.
 HWND pressedInBlank;
 
@@ -39,7 +39,7 @@ LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 {
     // The platform's handling moves the focus, and the cell left rewrites the
     // form, this cell included: its text is judged only afterwards.
-    const LRESULT result = CallWindowProcA(editProcedure, cell, WM_LBUTTONDOWN, wParam, lParam);
+    const LRESULT result = DefSubclassProc(cell, WM_LBUTTONDOWN, wParam, lParam);
     pressedInBlank = isBlankAt(cell, static_cast<short>(LOWORD(lParam))) ? cell : nullptr;
     return result;
 }
@@ -49,7 +49,7 @@ LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 // digits keeps what it selected.
 LRESULT onButtonUp(HWND cell, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = CallWindowProcA(editProcedure, cell, WM_LBUTTONUP, wParam, lParam);
+    const LRESULT result = DefSubclassProc(cell, WM_LBUTTONUP, wParam, lParam);
     const Selection selection = selectionOf(cell);
     if (pressedInBlank == cell && selection.start == selection.end)
         SendMessageA(cell, EM_SETSEL, 0, -1);
@@ -100,20 +100,20 @@ void pasteAmount(HWND cell)
     MessageBeep(MB_OK);
 }
 
-LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     switch (message) {
     case WM_LBUTTONDOWN: return onButtonDown(cell, wParam, lParam);
     case WM_LBUTTONUP: return onButtonUp(cell, wParam, lParam);
     case WM_PASTE: pasteAmount(cell); return 0;
+    case WM_NCDESTROY: RemoveWindowSubclass(cell, inputCellProc, 0); break;
     }
-    return CallWindowProcA(editProcedure, cell, message, wParam, lParam);
+    return DefSubclassProc(cell, message, wParam, lParam);
 }
 
 }  // namespace
 
 void adoptInputCell(HWND cell)
 {
-    if (const LONG_PTR previous = SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inputCellProc)))
-        editProcedure = reinterpret_cast<WNDPROC>(previous);
+    SetWindowSubclass(cell, inputCellProc, 0, 0);
 }

@@ -2,11 +2,13 @@
 
 // A pasted amount, free of any platform: the text as people copy it from a
 // spreadsheet or a mail, in UTF-16 as the clipboard holds it.
+#include "form/typing_limits.h"
+
 #include <cstddef>
 #include <string_view>
 
 // The most digits a paste gives: as many as the roomiest cell takes.
-inline constexpr std::size_t pastedDigitsMax = 32;
+inline constexpr std::size_t pastedDigitsMax = dependentCountLimit;
 
 struct PastedDigits {
     std::size_t count = 0;                  // 0: refused

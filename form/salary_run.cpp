@@ -5,6 +5,21 @@
 #include "insurance/insurance_premium_calculator.h"
 #include "tax/withholding_tax_calculator.h"
 
+std::int32_t taxColumnOf(const FormInputs& form)
+{
+    return form.kou ? kouColumn : otsuColumn;
+}
+
+std::int32_t employmentCategoryOf(const FormInputs& form)
+{
+    return form.categoryA ? employmentCategoryA : employmentCategoryB;
+}
+
+std::int32_t salarySocialInsurance(const SalaryColumn& salary)
+{
+    return wrapSum(salary.health, salary.nursing, salary.pension, salary.employment);
+}
+
 SalaryColumn runSalaryCalculation(const FormInputs& form)
 {
     InsurancePremiumCalculator premiums;
@@ -17,16 +32,15 @@ SalaryColumn runSalaryCalculation(const FormInputs& form)
     column.nursing = form.nursing;
     column.pension = form.pension;
 
-    sumSalaryPay(column);
-    const std::int32_t category = form.categoryA ? 0 : 1;
+    column.totalPay = wrapAdd(column.taxablePay, column.nonTaxablePay);
     if (form.employmentInsured)
-        premiums.getEmploymentPremium(column.totalPay, category, 0, column.employment);
+        premiums.getEmploymentPremium(column.totalPay, employmentCategoryOf(form), onSalary, column.employment);
 
     // Non-taxable pay enters the employment-insurance base but not the tax base.
-    const std::int32_t socialInsurance = wrapSum(column.health, column.nursing, column.pension, column.employment);
-    const std::int32_t taxColumn = form.kou ? 0 : 1;
-    taxes.getMonthlyTax(column.taxablePay, socialInsurance, form.dependents, taxColumn, column.tax);
+    taxes.getMonthlyTax(column.taxablePay, salarySocialInsurance(column), form.dependents, taxColumnOf(form),
+                        column.tax);
 
-    sumSalaryDeductions(column);
+    column.totalDeductions = wrapSum(column.tax, column.employment, column.pension, column.nursing, column.health);
+    column.netPay = wrapSub(column.totalPay, column.totalDeductions);
     return column;
 }

@@ -1,6 +1,6 @@
 // A calculation on plain values (natively) and through the real form (in the
 // form tests, under Wine): typed figures in, both columns out.
-#include "form/cell_value.h"
+#include "form/decimal_text.h"
 #include "form/columns.h"
 
 #include <gtest/gtest.h>

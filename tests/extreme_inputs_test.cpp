@@ -58,15 +58,12 @@ TEST(ExtremeInputs, MonthlyTax)
         WithholdingTaxCalculator calculator;
         std::int32_t tax = 0;
         calculator.getMonthlyTax(pay, socialInsurance, dependents, column, tax);
-        if (column == 0) {
-            ASSERT_GE(tax, 0);
-            ASSERT_EQ(tax % 10, 0);
-        } else if (column == 1) {
-            ASSERT_GE(tax, 0);
-            ASSERT_EQ(tax % 100, 0);
-        } else {
-            ASSERT_EQ(tax, 0);
-        }
+        const bool sound = column == 0   ? tax >= 0 && tax % 10 == 0
+                           : column == 1 ? tax >= 0 && tax % 100 == 0
+                                         : tax == 0;
+        // The message is built only for a failure, which it names.
+        EXPECT_TRUE(sound) << "getMonthlyTax(" << pay << ", " << socialInsurance << ", " << dependents << ", "
+                           << column << ") gives " << tax;
     };
     for (std::int32_t pay : extremes)
         for (std::int32_t socialInsurance : extremes)
@@ -91,13 +88,13 @@ TEST(ExtremeInputs, BonusTax)
         WithholdingTaxCalculator calculator;
         std::int32_t tax = 1;
         calculator.getBonusTax(bonus, previous, socialInsurance, dependents, column, tax);
-        ASSERT_GE(tax, 0);
         // Never more than the bonus less its premiums, as 32-bit yen; a
         // negative count of dependants raises the monthly tax without bound.
-        if (column != 0 && column != 1)
-            ASSERT_EQ(tax, 0);
-        else if (dependents >= 0)
-            ASSERT_LE(tax, std::max(wrapSub(bonus, socialInsurance), 0));
+        const bool sound = tax >= 0 && (column == 0 || column == 1 ? dependents < 0 ||
+                                                                         tax <= std::max(wrapSub(bonus, socialInsurance), 0)
+                                                                   : tax == 0);
+        EXPECT_TRUE(sound) << "getBonusTax(" << bonus << ", " << previous << ", " << socialInsurance << ", "
+                           << dependents << ", " << column << ") gives " << tax;
     };
     for (std::int32_t bonus : extremes)
         for (std::int32_t previous : extremes)
@@ -126,12 +123,11 @@ TEST(ExtremeInputs, EmploymentPremium)
                 InsurancePremiumCalculator calculator;
                 std::int32_t premium = 1;
                 calculator.getEmploymentPremium(amount, category, isBonus, premium);
-                if (category != 0 && category != 1)
-                    ASSERT_EQ(premium, 0);
-                else if (amount >= 0)
-                    ASSERT_GE(premium, 0);
-                else
-                    ASSERT_LE(premium, 0);
+                const bool sound = category != 0 && category != 1 ? premium == 0
+                                   : amount >= 0                  ? premium >= 0
+                                                                  : premium <= 0;
+                EXPECT_TRUE(sound) << "getEmploymentPremium(" << amount << ", " << category << ", " << isBonus
+                                   << ") gives " << premium;
             }
 }
 
@@ -143,12 +139,9 @@ TEST(ExtremeInputs, BonusPremiums)
             InsurancePremiumCalculator calculator;
             std::int32_t health = 1, nursing = 1, pension = 1;
             calculator.getBonusPremiums(amount, exempt, health, nursing, pension);
-            ASSERT_GE(health, 0);
-            ASSERT_GE(nursing, 0);
-            ASSERT_GE(pension, health);
-            if (exempt != 0) {
-                ASSERT_EQ(nursing, 0);
-            }
+            const bool sound = health >= 0 && nursing >= 0 && pension >= health && (exempt == 0 || nursing == 0);
+            EXPECT_TRUE(sound) << "getBonusPremiums(" << amount << ", " << exempt << ") gives " << health << ", "
+                               << nursing << ", " << pension;
         }
 }
 

@@ -1,8 +1,8 @@
 #include "tests/form_harness.h"
 
 #include "app/main_window.h"
-#include "tests/clipboard.h"
-#include "tests/find_control.h"
+#include "driving/clipboard.h"
+#include "driving/find_control.h"
 
 std::string cp932(const char* utf8)
 {

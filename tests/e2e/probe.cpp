@@ -2,6 +2,7 @@
 // end-to-end test: one command a line on stdin, one answer a line on stdout,
 // so that a test asking often starts one process.
 //   find              window rect and client origin, in screen pixels
+//   rect ID           the control's x y width height in the window's client area
 //   text ID...        the controls' texts (code page 932), separated by spaces
 //   checked ID...     1 or 0 per control
 //   title             the window title (code page 932)
@@ -13,8 +14,8 @@
 #include <windows.h>
 
 #include "form/control_ids.h"
-#include "tests/clipboard.h"
-#include "tests/find_control.h"
+#include "driving/clipboard.h"
+#include "driving/find_control.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,16 @@ std::string answer(std::istringstream& words)
     }
     if (command == "title")
         return textOf(window);
+    if (command == "rect" && words >> word) {
+        RECT r;
+        const HWND control = findControl(window, std::atoi(word.c_str()));
+        if (!control || !GetWindowRect(control, &r))
+            return "";
+        // A control of a group box too, in the main window's client area.
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        return (std::ostringstream() << r.left << ' ' << r.top << ' ' << r.right - r.left << ' ' << r.bottom - r.top)
+            .str();
+    }
     for (bool first = true; (command == "text" || command == "checked") && words >> word; first = false) {
         const HWND control = findControl(window, std::atoi(word.c_str()));
         out += first ? "" : " ";

@@ -6,6 +6,8 @@
 #include "insurance/insurance_premium_calculator.h"
 #include "tax/withholding_tax_calculator.h"
 
+#include "tests/fuzz/check.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -28,12 +30,6 @@ struct Input {
     }
 };
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // Fields preset to a marker show whether an operation touched them.
 constexpr std::int32_t marker = 0x5eed;
 
@@ -47,19 +43,19 @@ void monthlyTax(Input& in)
     a.personalDeduction = b.personalDeduction = marker;
     a.getMonthlyTax(pay, socialInsurance, dependents, column, first);
     b.getMonthlyTax(pay, socialInsurance, dependents, column, second);
-    check(first == second && first == a.tax);
-    check(a.incomeDeduction == b.incomeDeduction && a.personalDeduction == b.personalDeduction);
-    check(a.previousMonthAmount == marker);
-    check(a.pay == pay && a.socialInsurance == socialInsurance && a.dependents == dependents);
+    FUZZ_CHECK(first == second && first == a.tax);
+    FUZZ_CHECK(a.incomeDeduction == b.incomeDeduction && a.personalDeduction == b.personalDeduction);
+    FUZZ_CHECK(a.previousMonthAmount == marker);
+    FUZZ_CHECK(a.pay == pay && a.socialInsurance == socialInsurance && a.dependents == dependents);
     if (column == 0) {
-        check(first >= 0 && first % 10 == 0);
+        FUZZ_CHECK(first >= 0 && first % 10 == 0);
     } else {
         // 乙欄 and unknown columns compute no deductions.
-        check(a.incomeDeduction == marker && a.personalDeduction == marker);
+        FUZZ_CHECK(a.incomeDeduction == marker && a.personalDeduction == marker);
         if (column == 1)
-            check(first >= 0 && first % 100 == 0);
+            FUZZ_CHECK(first >= 0 && first % 100 == 0);
         else
-            check(first == 0);
+            FUZZ_CHECK(first == 0);
     }
 }
 
@@ -73,17 +69,17 @@ void bonusTax(Input& in)
     a.personalDeduction = marker;
     a.getBonusTax(bonus, previous, socialInsurance, dependents, column, first);
     b.getBonusTax(bonus, previous, socialInsurance, dependents, column, second);
-    check(first == second && first == a.tax);
-    check(a.incomeDeduction == marker && a.personalDeduction == marker);
-    check(a.pay == bonus && a.previousMonthAmount == previous && a.socialInsurance == socialInsurance &&
+    FUZZ_CHECK(first == second && first == a.tax);
+    FUZZ_CHECK(a.incomeDeduction == marker && a.personalDeduction == marker);
+    FUZZ_CHECK(a.pay == bonus && a.previousMonthAmount == previous && a.socialInsurance == socialInsurance &&
           a.dependents == dependents);
-    check(first >= 0);
+    FUZZ_CHECK(first >= 0);
     // Never more than the bonus less its premiums, as 32-bit yen; a negative
     // count of dependants raises the monthly tax without bound.
     if (column != 0 && column != 1)
-        check(first == 0);
+        FUZZ_CHECK(first == 0);
     else if (dependents >= 0)
-        check(first <= std::max(wrapSub(bonus, socialInsurance), 0));
+        FUZZ_CHECK(first <= std::max(wrapSub(bonus, socialInsurance), 0));
 }
 
 void employmentPremium(Input& in)
@@ -94,12 +90,12 @@ void employmentPremium(Input& in)
     a.healthPremium = a.nursingPremium = a.pensionPremium = marker;
     a.getEmploymentPremium(amount, category, isBonus, first);
     b.getEmploymentPremium(amount, category, isBonus, second);
-    check(first == second && first == a.employmentPremium && a.amount == amount);
-    check(a.healthPremium == marker && a.nursingPremium == marker && a.pensionPremium == marker);
+    FUZZ_CHECK(first == second && first == a.employmentPremium && a.amount == amount);
+    FUZZ_CHECK(a.healthPremium == marker && a.nursingPremium == marker && a.pensionPremium == marker);
     if (category != 0 && category != 1)
-        check(first == 0);
+        FUZZ_CHECK(first == 0);
     else
-        check(amount >= 0 ? first >= 0 : first <= 0);
+        FUZZ_CHECK(amount >= 0 ? first >= 0 : first <= 0);
 }
 
 void bonusPremiums(Input& in)
@@ -110,15 +106,15 @@ void bonusPremiums(Input& in)
     a.employmentPremium = marker;
     a.getBonusPremiums(amount, nursingExempt, h1, n1, p1);
     b.getBonusPremiums(amount, nursingExempt, h2, n2, p2);
-    check(h1 == h2 && n1 == n2 && p1 == p2 && a.amount == amount);
-    check(h1 == a.healthPremium && n1 == a.nursingPremium && p1 == a.pensionPremium);
-    check(a.employmentPremium == marker);
+    FUZZ_CHECK(h1 == h2 && n1 == n2 && p1 == p2 && a.amount == amount);
+    FUZZ_CHECK(h1 == a.healthPremium && n1 == a.nursingPremium && p1 == a.pensionPremium);
+    FUZZ_CHECK(a.employmentPremium == marker);
     if (amount <= 0)
-        check(h1 == 0 && n1 == 0 && p1 == 0);
+        FUZZ_CHECK(h1 == 0 && n1 == 0 && p1 == 0);
     else
-        check(h1 == std::min(amount / 1'000, 2'000) * 41 && p1 >= h1);
+        FUZZ_CHECK(h1 == std::min(amount / 1'000, 2'000) * 41 && p1 >= h1);
     if (nursingExempt != 0)
-        check(n1 == 0);
+        FUZZ_CHECK(n1 == 0);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 
 namespace {
 
-using LiveTotals = FormTest;
+using CalculationTriggers = FormTest;
 
-TEST_F(LiveTotals, EveryCellLeftAndOptionChangedGivesThePressFigures)
+TEST_F(CalculationTriggers, EveryCellLeftAndOptionChangedGivesThePressFigures)
 {
     auto figures = [&] {
         std::string all;
@@ -47,7 +47,7 @@ TEST_F(LiveTotals, EveryCellLeftAndOptionChangedGivesThePressFigures)
                          "500000 20500 0 33950 0 26733 81183 418817 1 ");
 }
 
-TEST_F(LiveTotals, NegativeNetAndNormalisedCells)
+TEST_F(CalculationTriggers, NegativeNetAndNormalisedCells)
 {
     typeAndLeave(201, "1000");
     typeAndLeave(204, "5000");
@@ -67,7 +67,7 @@ TEST_F(LiveTotals, NegativeNetAndNormalisedCells)
     EXPECT_EQ(text(219), "007");
 }
 
-TEST_F(LiveTotals, EightDigitsKeptWhole)
+TEST_F(CalculationTriggers, EightDigitsKeptWhole)
 {
     typeAndLeave(201, "99999999");
     typeAndLeave(202, "99999999");

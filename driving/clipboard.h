@@ -1,7 +1,7 @@
 #pragma once
 
 // Puts a UTF-8 text on the clipboard as Unicode, as a spreadsheet does, for
-// the tests and benchmarks that paste.
+// the tests and benchmarks that paste. Shared by what drives gensen from outside.
 #include <windows.h>
 
 // False when the clipboard could not be opened or taken.

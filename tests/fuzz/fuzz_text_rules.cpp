@@ -2,8 +2,11 @@
 // checked against the C library's strtoll; a value written then read comes
 // back unchanged; and a paste of any text gives nothing, or digits only, as
 // many as the text holds and no more than the room.
-#include "form/cell_value.h"
+#include "form/decimal_text.h"
 #include "form/pasted_amount.h"
+#include "form/typing_limits.h"
+
+#include "tests/fuzz/check.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,12 +17,6 @@
 #include <string>
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 std::int32_t byStrtoll(const std::uint8_t* data, std::size_t size, std::size_t characters)
 {
@@ -38,17 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const char* text = reinterpret_cast<const char*>(data);
     // Input cells read their first 8 characters; cells the program writes, up to 11.
-    for (std::size_t characters : {std::size_t{8}, cellTextSize - 1}) {
+    for (std::size_t characters : {std::size_t{amountCellLimit}, cellTextSize - 1}) {
         const std::size_t length = size < characters ? size : characters;
-        check(cellValue(text, length) == byStrtoll(data, size, characters));
+        FUZZ_CHECK(cellValue(text, length) == byStrtoll(data, size, characters));
     }
 
     std::int32_t value = 0;
     std::memcpy(&value, data, size < 4 ? size : 4);
     char written[cellTextSize];
     formatCellValue(value, written);
-    check(std::strlen(written) < cellTextSize);
-    check(cellValue(written, cellTextSize - 1) == value);
+    FUZZ_CHECK(std::strlen(written) < cellTextSize);
+    FUZZ_CHECK(cellValue(written, cellTextSize - 1) == value);
 
     const std::size_t room = size ? data[0] % 40 : 0;
     std::u16string pasted(size > 1 ? (size - 1) / 2 : 0, u'\0');
@@ -56,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PastedDigits result = pastedDigits(pasted, room);
     const std::string digits = result.digits;
     const auto isDigit = [](char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９'); };
-    check(digits.size() == result.count && result.count <= room);
-    check(digits.find_first_not_of("0123456789") == digits.npos);
-    check(!result.count || std::count_if(pasted.begin(), pasted.end(), isDigit) == std::ptrdiff_t(result.count));
+    FUZZ_CHECK(digits.size() == result.count && result.count <= room);
+    FUZZ_CHECK(digits.find_first_not_of("0123456789") == digits.npos);
+    FUZZ_CHECK(!result.count || std::count_if(pasted.begin(), pasted.end(), isDigit) == std::ptrdiff_t(result.count));
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "form/cell_value.h"
+#include "form/decimal_text.h"
 
 #include <charconv>
 #include <limits>

@@ -1,13 +1,14 @@
-#include "form/cell_text.h"
+#include "form/form_io.h"
 
-#include "form/cell_value.h"
+#include "form/decimal_text.h"
 #include "form/form.h"
+#include "form/typing_limits.h"
 
 #include <cstring>
 
 std::int32_t readCell(ControlId id)
 {
-    char text[8 + 1] = {};
+    char text[amountCellLimit + 1] = {};
     const LRESULT copied = SendMessageA(controlWindow(id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return cellValue(text, copied > 0 ? static_cast<std::size_t>(copied) : 0);
 }
@@ -25,7 +26,7 @@ void writeCell(ControlId id, std::int32_t value)
         SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-bool isChecked(HWND button)
+bool isChecked(ControlId button)
 {
-    return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageA(controlWindow(button), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

@@ -7,10 +7,10 @@
 
 #include "form/control_ids.h"
 
-// An input cell as the user typed it: at most its first 8 characters.
+// A cell's value, from at most its first amountCellLimit characters.
 std::int32_t readCell(ControlId id);
 
 void writeCell(ControlId id, std::int32_t value);
 
 // Only an exact BST_CHECKED counts.
-bool isChecked(HWND button);
+bool isChecked(ControlId button);
