@@ -22,6 +22,7 @@ LRESULT buildForm(HWND window)
     setButtonFonts();
     setInitialChecks();
     initCells();
+    focusFirstCell();
     return 0;
 }
 
@@ -33,35 +34,35 @@ void closeForm(HWND window)
     DestroyWindow(window);
 }
 
-// The control that had the keyboard focus when the window last lost it.
-HWND rememberedFocus;
-
-void rememberFocus(HWND window)
+// The control with the focus as the window loses it. A cell is remembered
+// as the focus arrives in it too: some ways of minimising take the focus
+// before the window hears that it is inactive.
+void rememberFocusOf(HWND window)
 {
     const HWND focus = GetFocus();
     if (IsChild(window, focus))
-        rememberedFocus = focus;
+        rememberFocus(focus);
 }
 
 void onActivate(HWND window, WPARAM wParam)
 {
     if (LOWORD(wParam) == WA_INACTIVE)
-        rememberFocus(window);
+        rememberFocusOf(window);
 }
 
 // Minimising takes the focus before any other window is activated.
 void onSysCommand(HWND window, WPARAM wParam)
 {
     if ((wParam & 0xFFF0) == SC_MINIMIZE)
-        rememberFocus(window);
+        rememberFocusOf(window);
 }
 
 // Activation and restoring give the focus to the main window, not back to
 // the cell the clerk was typing in, where the next digits belong.
 void restoreFocus(HWND window)
 {
-    if (IsChild(window, rememberedFocus))
-        SetFocus(rememberedFocus);
+    if (IsChild(window, rememberedFocus()))
+        SetFocus(rememberedFocus());
 }
 
 // WM_COMMAND's wParam: the notification code in the high word, the id in the low.
@@ -81,8 +82,18 @@ constexpr std::uint32_t killFocusOf(int id)
     return notification(EN_KILLFOCUS, id);
 }
 
-// Every figure follows what the form shows: leaving an input cell or
-// changing an option computes as 計算 does, and typing computes nothing.
+constexpr std::uint32_t changeOf(int id)
+{
+    return notification(EN_CHANGE, id);
+}
+
+constexpr std::uint32_t setFocusOf(int id)
+{
+    return notification(EN_SETFOCUS, id);
+}
+
+// Every figure follows what the form shows: leaving an input cell (which
+// tidies it) or changing an option computes as 計算 does.
 bool startsCalculation(std::uint32_t command)
 {
     const int id = LOWORD(command);
@@ -90,15 +101,30 @@ bool startsCalculation(std::uint32_t command)
            (isOption(id) && command == clickOf(id));
 }
 
+bool isTyping(std::uint32_t command)
+{
+    return isInputCell(LOWORD(command)) && command == changeOf(LOWORD(command));
+}
+
+bool isFocusArriving(std::uint32_t command)
+{
+    const int id = LOWORD(command);
+    return id >= firstCell && id <= lastCell && command == setFocusOf(id);
+}
+
 // The whole 32-bit wParam is matched, so each case is one notification of one
-// control; every other notification, including text changes, does nothing.
-void onCommand(HWND window, WPARAM wParam)
+// control; every other notification does nothing.
+void onCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     const auto command = static_cast<std::uint32_t>(wParam);
     if (command == clickOf(closeButton))
         closeForm(window);
     else if (startsCalculation(command))
         onCalculate();
+    else if (isTyping(command))
+        onTyped(static_cast<ControlId>(LOWORD(command)));
+    else if (isFocusArriving(command))
+        rememberFocus(reinterpret_cast<HWND>(lParam));
 }
 
 }  // namespace
@@ -138,7 +164,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_CREATE: return buildForm(window);
     case WM_DESTROY: PostQuitMessage(0); return 0;
-    case WM_COMMAND: onCommand(window, wParam); return 0;
+    case WM_COMMAND: onCommand(window, wParam, lParam); return 0;
     case WM_ACTIVATE: onActivate(window, wParam); break;
     case WM_SYSCOMMAND: onSysCommand(window, wParam); break;
     case WM_SETFOCUS: restoreFocus(window); return 0;

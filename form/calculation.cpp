@@ -1,6 +1,6 @@
-// The one calculation of the form, whatever starts it (計算, an input cell
-// left, an option changed): the form read once, both columns computed from
-// plain values, the form written once.
+// The one calculation of the form, whatever starts it (計算, a change in an
+// input cell, an input cell left, an option changed): the form read once,
+// both columns computed from plain values, the form written once.
 #include "form/columns.h"
 #include "form/control_tables.h"
 #include "form/form.h"
@@ -20,39 +20,66 @@ FormInputs readForm()
     return form;
 }
 
-// The input cells get back the values used, so they show what was computed.
-void writeSalaryColumn(const SalaryColumn& column)
+// The input cells get back the values used, so they show what was computed;
+// all but the one the clerk is typing in, which keeps what was typed.
+void put(ControlId id, std::int32_t value, ControlId typing)
 {
-    writeCell(salaryTaxablePay, column.taxablePay);
-    writeCell(salaryNonTaxablePay, column.nonTaxablePay);
-    writeCell(salaryTotalPay, column.totalPay);
-    writeCell(salaryHealthPremium, column.health);
-    writeCell(salaryNursingPremium, column.nursing);
-    writeCell(salaryPensionPremium, column.pension);
-    writeCell(salaryEmploymentPremium, column.employment);
-    writeCell(salaryWithholdingTax, column.tax);
-    writeCell(salaryTotalDeductions, column.totalDeductions);
-    writeCell(salaryNetPay, column.netPay);
+    if (id != typing)
+        writeCell(id, value);
 }
 
-void writeBonusColumn(const BonusColumn& column)
+void writeSalaryColumn(const SalaryColumn& column, ControlId typing)
 {
-    writeCell(bonusTaxablePay, column.bonus);
-    writeCell(bonusHealthPremium, column.health);
-    writeCell(bonusNursingPremium, column.nursing);
-    writeCell(bonusPensionPremium, column.pension);
-    writeCell(bonusEmploymentPremium, column.employment);
-    writeCell(bonusWithholdingTax, column.tax);
-    writeCell(bonusTotalDeductions, column.totalDeductions);
-    writeCell(bonusNetPay, column.netPay);
+    put(salaryTaxablePay, column.taxablePay, typing);
+    put(salaryNonTaxablePay, column.nonTaxablePay, typing);
+    put(salaryTotalPay, column.totalPay, typing);
+    put(salaryHealthPremium, column.health, typing);
+    put(salaryNursingPremium, column.nursing, typing);
+    put(salaryPensionPremium, column.pension, typing);
+    put(salaryEmploymentPremium, column.employment, typing);
+    put(salaryWithholdingTax, column.tax, typing);
+    put(salaryTotalDeductions, column.totalDeductions, typing);
+    put(salaryNetPay, column.netPay, typing);
+}
+
+void writeBonusColumn(const BonusColumn& column, ControlId typing)
+{
+    put(bonusTaxablePay, column.bonus, typing);
+    put(bonusHealthPremium, column.health, typing);
+    put(bonusNursingPremium, column.nursing, typing);
+    put(bonusPensionPremium, column.pension, typing);
+    put(bonusEmploymentPremium, column.employment, typing);
+    put(bonusWithholdingTax, column.tax, typing);
+    put(bonusTotalDeductions, column.totalDeductions, typing);
+    put(bonusNetPay, column.netPay, typing);
+}
+
+// The program's own writes change cells too: they start no second calculation.
+bool calculating;
+
+void calculate(ControlId typing)
+{
+    if (calculating)
+        return;
+    calculating = true;
+    const FormInputs form = readForm();
+    const SalaryColumn salary = runSalaryCalculation(form);
+    writeSalaryColumn(salary, typing);
+    writeBonusColumn(runBonusCalculation(form, salary), typing);
+    calculating = false;
 }
 
 }  // namespace
 
 void onCalculate()
 {
-    const FormInputs form = readForm();
-    const SalaryColumn salary = runSalaryCalculation(form);
-    writeSalaryColumn(salary);
-    writeBonusColumn(runBonusCalculation(form, salary));
+    calculate(ControlId{});
+}
+
+// Only a change in the cell that has the focus is the clerk's: the program
+// sets texts elsewhere too, at start-up and in its tests.
+void onTyped(ControlId cell)
+{
+    if (GetFocus() == controlWindow(cell))
+        calculate(cell);
 }

@@ -55,3 +55,9 @@ inline constexpr int firstCell = salaryTaxablePay;
 inline constexpr int lastCell = dependentCount;
 inline constexpr int firstButton = calculateButton;
 inline constexpr int lastButton = categoryBRadio;
+
+// Each cell's hidden label, which names it for screen readers: 401 for 201,
+// and so on. Not part of the form's layout.
+inline constexpr int cellNameOffset = 200;
+inline constexpr int firstCellName = firstCell + cellNameOffset;
+inline constexpr int lastCellName = lastCell + cellNameOffset;

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 #include "form/columns.h"
 #include "form/control_ids.h"
@@ -22,13 +24,15 @@ struct ControlRow {
     bool FormInputs::*option = nullptr;
 };
 
-// A cell: the input cells have a typing limit and a field of the form's inputs.
+// A cell: its column heading and row label, which name it; the input cells
+// have a typing limit and a field of the form's inputs.
 struct CellRow {
     ControlId id;
     const char* text;  // none at creation
     int x, y, width, height;
     DWORD style;
-    int limit = 0;     // none: the program writes it
+    ControlId column, row;  // column: none for the dependents cell
+    int limit = 0;          // none: the program writes it
     std::int32_t FormInputs::*input = nullptr;
 };
 
@@ -56,26 +60,26 @@ inline constexpr DWORD inputStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMB
 inline constexpr DWORD resultStyle = inputStyle | ES_READONLY;
 
 inline constexpr CellRow cells[] = {
-    // id                     text      x    y    w    h  style        limit               input
-    {salaryTaxablePay,        nullptr, 285,  30, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::taxablePay},
-    {salaryNonTaxablePay,     nullptr, 285,  54, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::nonTaxablePay},
-    {salaryTotalPay,          nullptr, 285,  82, 120, 24, resultStyle},
-    {salaryHealthPremium,     nullptr, 285, 110, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::health},
-    {salaryNursingPremium,    nullptr, 285, 134, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::nursing},
-    {salaryPensionPremium,    nullptr, 285, 158, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::pension},
-    {salaryEmploymentPremium, nullptr, 285, 182, 120, 24, resultStyle},
-    {salaryWithholdingTax,    nullptr, 285, 206, 120, 24, resultStyle},
-    {salaryTotalDeductions,   nullptr, 285, 234, 120, 24, resultStyle},
-    {salaryNetPay,            nullptr, 285, 262, 120, 24, resultStyle},
-    {bonusTaxablePay,         nullptr, 410,  30, 120, 24, inputStyle,  amountCellLimit,    &FormInputs::bonus},
-    {bonusHealthPremium,      nullptr, 410, 110, 120, 24, resultStyle},
-    {bonusNursingPremium,     nullptr, 410, 134, 120, 24, resultStyle},
-    {bonusPensionPremium,     nullptr, 410, 158, 120, 24, resultStyle},
-    {bonusEmploymentPremium,  nullptr, 410, 182, 120, 24, resultStyle},
-    {bonusWithholdingTax,     nullptr, 410, 206, 120, 24, resultStyle},
-    {bonusTotalDeductions,    nullptr, 410, 234, 120, 24, resultStyle},
-    {bonusNetPay,             nullptr, 410, 262, 120, 24, resultStyle},
-    {dependentCount,          nullptr,   6, 270, 120, 24, inputStyle,  dependentCountLimit, &FormInputs::dependents},
+    // id                     text      x    y    w    h  style        column         row                     limit                input
+    {salaryTaxablePay,        nullptr, 285,  30, 120, 24, inputStyle,  salaryHeading, taxablePayLabel,        amountCellLimit,     &FormInputs::taxablePay},
+    {salaryNonTaxablePay,     nullptr, 285,  54, 120, 24, inputStyle,  salaryHeading, nonTaxablePayLabel,     amountCellLimit,     &FormInputs::nonTaxablePay},
+    {salaryTotalPay,          nullptr, 285,  82, 120, 24, resultStyle, salaryHeading, totalPayLabel},
+    {salaryHealthPremium,     nullptr, 285, 110, 120, 24, inputStyle,  salaryHeading, healthPremiumLabel,     amountCellLimit,     &FormInputs::health},
+    {salaryNursingPremium,    nullptr, 285, 134, 120, 24, inputStyle,  salaryHeading, nursingPremiumLabel,    amountCellLimit,     &FormInputs::nursing},
+    {salaryPensionPremium,    nullptr, 285, 158, 120, 24, inputStyle,  salaryHeading, pensionPremiumLabel,    amountCellLimit,     &FormInputs::pension},
+    {salaryEmploymentPremium, nullptr, 285, 182, 120, 24, resultStyle, salaryHeading, employmentPremiumLabel},
+    {salaryWithholdingTax,    nullptr, 285, 206, 120, 24, resultStyle, salaryHeading, withholdingTaxLabel},
+    {salaryTotalDeductions,   nullptr, 285, 234, 120, 24, resultStyle, salaryHeading, totalDeductionsLabel},
+    {salaryNetPay,            nullptr, 285, 262, 120, 24, resultStyle, salaryHeading, netPayLabel},
+    {bonusTaxablePay,         nullptr, 410,  30, 120, 24, inputStyle,  bonusHeading,  taxablePayLabel,        amountCellLimit,     &FormInputs::bonus},
+    {bonusHealthPremium,      nullptr, 410, 110, 120, 24, resultStyle, bonusHeading,  healthPremiumLabel},
+    {bonusNursingPremium,     nullptr, 410, 134, 120, 24, resultStyle, bonusHeading,  nursingPremiumLabel},
+    {bonusPensionPremium,     nullptr, 410, 158, 120, 24, resultStyle, bonusHeading,  pensionPremiumLabel},
+    {bonusEmploymentPremium,  nullptr, 410, 182, 120, 24, resultStyle, bonusHeading,  employmentPremiumLabel},
+    {bonusWithholdingTax,     nullptr, 410, 206, 120, 24, resultStyle, bonusHeading,  withholdingTaxLabel},
+    {bonusTotalDeductions,    nullptr, 410, 234, 120, 24, resultStyle, bonusHeading,  totalDeductionsLabel},
+    {bonusNetPay,             nullptr, 410, 262, 120, 24, resultStyle, bonusHeading,  netPayLabel},
+    {dependentCount,          nullptr,   6, 270, 120, 24, inputStyle,  ControlId{},   dependentCountLabel,    amountCellLimit,     &FormInputs::dependents},
 };
 
 inline constexpr DWORD pushStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
@@ -97,3 +101,20 @@ inline constexpr ControlRow buttons[] = {
     {categoryARadio,          "A欄",            6,  45, 120, 18, radioStyle, employmentGroupBox, &FormInputs::categoryA},
     {categoryBRadio,          "B欄",            6,  68, 120, 18, radioStyle, employmentGroupBox},
 };
+
+// A cell's name for screen readers, which take it from the label just before
+// the cell: its column heading and its row label without the colon
+// ("給与 課税支給額"), or the dependents cell's label alone.
+inline constexpr std::size_t cellNameSize = 64;
+
+inline void cellName(const CellRow& cell, char (&name)[cellNameSize])
+{
+    const char* heading = cell.column ? labels[cell.column - firstLabel].text : "";
+    const char* label = labels[cell.row - firstLabel].text;
+    const std::size_t length = std::strlen(label);
+    const int kept = static_cast<int>(length && label[length - 1] == ':' ? length - 1 : length);
+    std::snprintf(name, cellNameSize, "%s%s%.*s", heading, *heading ? " " : "", kept, label);
+}
+
+// Not shown: a label that only names.
+inline constexpr DWORD cellNameStyle = WS_CHILD | SS_LEFT;

@@ -29,3 +29,13 @@ void destroyButtons();
 // Both columns computed from what the form shows and written back: on 計算,
 // when an input cell is left and when an option changes.
 void onCalculate();
+// The same while the clerk types into an input cell (any change of its text
+// that is not the program's own), which is left as typed.
+void onTyped(ControlId cell);
+
+// The control the clerk was last in, as the focus arrives in it or as the
+// window loses it.
+void rememberFocus(HWND control);
+HWND rememberedFocus();
+// At start-up: the pay's cell, its "0" selected, gets the focus first.
+void focusFirstCell();

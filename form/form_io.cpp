@@ -22,8 +22,15 @@ void writeCell(ControlId id, std::int32_t value)
     const HWND cell = controlWindow(id);
     char shown[cellTextSize + 1] = {};
     SendMessageA(cell, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
-    if (std::strcmp(shown, text) != 0)
-        SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    if (std::strcmp(shown, text) == 0)
+        return;
+    SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    // Typing goes on after the number ("015" rewritten "15", then 000, gives
+    // 15000), and a "0" where the clerk had emptied the cell is replaced.
+    if (cell == GetFocus() || cell == rememberedFocus()) {
+        const WPARAM end = std::strlen(text);
+        SendMessageA(cell, EM_SETSEL, shown[0] ? end : 0, end);
+    }
 }
 
 bool isChecked(ControlId button)

@@ -10,6 +10,8 @@
 // A cell's value, from at most its first amountCellLimit characters.
 std::int32_t readCell(ControlId id);
 
+// Rewritten only when its text changes. Where the clerk's caret is, or will
+// come back to, it stays after the number, or over a "0" that replaced nothing.
 void writeCell(ControlId id, std::int32_t value);
 
 // Only an exact BST_CHECKED counts.

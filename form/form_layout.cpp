@@ -16,6 +16,7 @@ constexpr ControlId initiallyChecked[] = {age40Check, kouRadio, employmentInsure
 // One handle per control, by id; set at creation and never cleared.
 HWND labelWindows[lastLabel - firstLabel + 1];
 HWND cellWindows[lastCell - firstCell + 1];
+HWND cellNameWindows[lastCellName - firstCellName + 1];
 HWND buttonWindows[lastButton - firstButton + 1];
 
 // Each table lists every id of its kind once, in id order, which is the order of creation.
@@ -45,16 +46,11 @@ HWND ownerOf(const ControlRow& row, HWND parent)
     return row.parent ? controlWindow(row.parent) : parent;
 }
 
-HWND ownerOf(const CellRow&, HWND parent)
+template <std::size_t N>
+void createRows(const ControlRow (&rows)[N], const char* className, HINSTANCE instance, HWND parent)
 {
-    return parent;
-}
-
-template <typename Row, std::size_t N>
-void createRows(const Row (&rows)[N], const char* className, DWORD exStyle, HINSTANCE instance, HWND parent)
-{
-    for (const Row& row : rows)
-        handleSlot(row.id) = CreateWindowExA(exStyle, className, row.text, row.style, row.x, row.y, row.width,
+    for (const ControlRow& row : rows)
+        handleSlot(row.id) = CreateWindowExA(0, className, row.text, row.style, row.x, row.y, row.width,
                                              row.height, ownerOf(row, parent),
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
 }
@@ -115,7 +111,7 @@ bool isOption(int id)
 
 void createLabels(HINSTANCE instance, HWND parent)
 {
-    createRows(labels, "STATIC", 0, instance, parent);
+    createRows(labels, "STATIC", instance, parent);
 }
 
 void setLabelFonts()
@@ -123,9 +119,21 @@ void setLabelFonts()
     setFonts(labelWindows);
 }
 
+// Each cell comes right after its hidden name label, so that the label
+// stands just before it among its siblings, where screen readers look.
 void createCells(HINSTANCE instance, HWND parent)
 {
-    createRows(cells, "EDIT", WS_EX_CLIENTEDGE, instance, parent);
+    for (const CellRow& row : cells) {
+        char name[cellNameSize];
+        cellName(row, name);
+        const int nameId = row.id + cellNameOffset;
+        cellNameWindows[row.id - firstCell] =
+            CreateWindowExA(0, "STATIC", name, cellNameStyle, row.x, row.y, row.width, row.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(nameId)), instance, nullptr);
+        handleSlot(row.id) = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", row.text, row.style, row.x, row.y, row.width,
+                                             row.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                             instance, nullptr);
+    }
 }
 
 void setCellFonts()
@@ -135,7 +143,7 @@ void setCellFonts()
 
 void createButtons(HINSTANCE instance, HWND parent)
 {
-    createRows(buttons, "BUTTON", 0, instance, parent);
+    createRows(buttons, "BUTTON", instance, parent);
     for (ControlId box : {taxGroupBox, employmentGroupBox})
         SetWindowSubclass(controlWindow(box), groupBoxProc, 0, 0);
 }
@@ -158,9 +166,11 @@ void initCells()
     // characters that no cell reads as a number; and the form's own click and
     // paste.
     for (const CellRow& row : cells) {
-        if (row.style != inputStyle)
-            continue;
         const HWND cell = controlWindow(row.id);
+        if (row.style != inputStyle) {
+            adoptResultCell(cell);
+            continue;
+        }
         SendMessageA(cell, EM_LIMITTEXT, row.limit, 0);
         ImmAssociateContextEx(cell, nullptr, 0);
         adoptInputCell(cell);
@@ -176,6 +186,7 @@ void destroyLabels()
 
 void destroyCells()
 {
+    destroyAll(cellNameWindows);
     destroyAll(cellWindows);
 }
 

@@ -1,7 +1,8 @@
 // The cells the clerk types into, beyond what an edit control does: a click
-// in the blank part selects the number, so that typing replaces it instead of
-// adding digits before it, and a paste takes an amount the way people write
-// it, or nothing.
+// that would put the caret before the number selects it, so that typing
+// replaces it instead of adding digits before it, and every paste takes an
+// amount the way people write it, or nothing. A click in a result cell
+// selects its number, ready to copy.
 #include "form/input_cell.h"
 
 #include "form/pasted_amount.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-// The cell whose blank part the button last went down in.
-HWND pressedInBlank;
+// The cell in which the button last went down before the number.
+HWND pressedBeforeNumber;
 
 struct Selection {
     DWORD start = 0, end = 0;
@@ -27,41 +28,68 @@ Selection selectionOf(HWND cell)
     return selection;
 }
 
-// Left of the first character: the empty part of the right-aligned cell. An
-// empty cell has no first character (-1), and nothing to select either.
-bool isBlankAt(HWND cell, int x)
+void selectAll(HWND cell)
 {
-    const LRESULT first = SendMessageA(cell, EM_POSFROMCHAR, 0, 0);
-    return x < static_cast<short>(LOWORD(first));
+    SendMessageA(cell, EM_SETSEL, 0, -1);
+}
+
+// The blank part of the right-aligned cell and the left half of its first
+// character: where the caret would stand before the number. An empty cell
+// has nothing to select.
+bool isBeforeNumber(HWND cell, LPARAM point)
+{
+    return GetWindowTextLengthA(cell) > 0 && LOWORD(SendMessageA(cell, EM_CHARFROMPOS, 0, point)) == 0;
 }
 
 LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 {
     // The platform's handling moves the focus, and the cell left rewrites the
-    // form, this cell included: its text is judged only afterwards.
+    // form, this cell included: the place is judged only afterwards.
     const LRESULT result = DefSubclassProc(cell, WM_LBUTTONDOWN, wParam, lParam);
-    pressedInBlank = isBlankAt(cell, static_cast<short>(LOWORD(lParam))) ? cell : nullptr;
+    pressedBeforeNumber = isBeforeNumber(cell, lParam) ? cell : nullptr;
     return result;
 }
 
 // Selected on the release: a move with the button down selects from the
-// press to the pointer, which in the blank part is nothing. A drag over the
-// digits keeps what it selected.
+// press to the pointer. A drag over the digits keeps what it selected.
 LRESULT onButtonUp(HWND cell, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = DefSubclassProc(cell, WM_LBUTTONUP, wParam, lParam);
     const Selection selection = selectionOf(cell);
-    if (pressedInBlank == cell && selection.start == selection.end)
-        SendMessageA(cell, EM_SETSEL, 0, -1);
-    pressedInBlank = nullptr;
+    if (pressedBeforeNumber == cell && selection.start == selection.end)
+        selectAll(cell);
+    pressedBeforeNumber = nullptr;
     return result;
+}
+
+// A right click before the number selects it too, so that the menu's
+// 貼り付け replaces it. The focus comes first, so that the cell left has
+// rewritten the form before the place is judged.
+LRESULT onRightButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
+{
+    if (GetFocus() != cell)
+        SetFocus(cell);
+    if (isBeforeNumber(cell, lParam))
+        selectAll(cell);
+    return DefSubclassProc(cell, WM_RBUTTONDOWN, wParam, lParam);
+}
+
+// Another program may hold the clipboard for a moment.
+bool openClipboard(HWND owner)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (OpenClipboard(owner))
+            return true;
+        Sleep(10);
+    }
+    return false;
 }
 
 // The clipboard's text as the digits of an amount with room in the cell.
 PastedDigits clipboardDigits(HWND cell, std::size_t room)
 {
     PastedDigits digits;
-    if (!OpenClipboard(cell))
+    if (!openClipboard(cell))
         return digits;
     if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* text = static_cast<const char16_t*>(GlobalLock(data))) {
@@ -100,14 +128,42 @@ void pasteAmount(HWND cell)
     MessageBeep(MB_OK);
 }
 
+// Shift+Insert pastes without WM_PASTE: the edit control inserts the
+// clipboard itself, so the key must not reach it.
+LRESULT onKeyDown(HWND cell, WPARAM key, LPARAM lParam)
+{
+    if (key == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
+        pasteAmount(cell);
+        return 0;
+    }
+    return DefSubclassProc(cell, WM_KEYDOWN, key, lParam);
+}
+
 LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     switch (message) {
     case WM_LBUTTONDOWN: return onButtonDown(cell, wParam, lParam);
     case WM_LBUTTONUP: return onButtonUp(cell, wParam, lParam);
+    case WM_RBUTTONDOWN: return onRightButtonDown(cell, wParam, lParam);
     case WM_PASTE: pasteAmount(cell); return 0;
+    case WM_KEYDOWN: return onKeyDown(cell, wParam, lParam);
     case WM_NCDESTROY: RemoveWindowSubclass(cell, inputCellProc, 0); break;
     }
+    return DefSubclassProc(cell, message, wParam, lParam);
+}
+
+// A click, not a drag, selects the whole result.
+LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_LBUTTONUP) {
+        const LRESULT result = DefSubclassProc(cell, message, wParam, lParam);
+        const Selection selection = selectionOf(cell);
+        if (selection.start == selection.end)
+            selectAll(cell);
+        return result;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(cell, resultCellProc, 0);
     return DefSubclassProc(cell, message, wParam, lParam);
 }
 
@@ -116,4 +172,9 @@ LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lP
 void adoptInputCell(HWND cell)
 {
     SetWindowSubclass(cell, inputCellProc, 0, 0);
+}
+
+void adoptResultCell(HWND cell)
+{
+    SetWindowSubclass(cell, resultCellProc, 0, 0);
 }

@@ -61,15 +61,25 @@ PastedDigits pastedDigits(std::u16string_view text, std::size_t room)
 
     PastedDigits pasted;
     const std::size_t most = room < pastedDigitsMax ? room : pastedDigitsMax;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (const char digit = digitOf(text[i])) {
+    // Separators mark thousands only: one to three digits before the first,
+    // exactly three after each. "1,2" may be a decimal, "32,0000" a typo.
+    bool separated = false;
+    std::size_t group = 0;
+    for (const char16_t c : text) {
+        if (const char digit = digitOf(c)) {
             // A long paste is refused as soon as it cannot fit, not after reading all of it.
             if (pasted.count == most)
                 return {};
             pasted.digits[pasted.count++] = digit;
-        } else if (!isSeparator(text[i]) || pasted.count == 0 || i + 1 == text.size() || !digitOf(text[i + 1])) {
+            ++group;
+        } else if (isSeparator(c) && group >= 1 && group <= 3 && (!separated || group == 3)) {
+            separated = true;
+            group = 0;
+        } else {
             return {};
         }
     }
+    if (separated && group != 3)
+        return {};
     return pasted;
 }

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <string_view>
 
-// The most digits a paste gives: as many as the roomiest cell takes.
-inline constexpr std::size_t pastedDigitsMax = dependentCountLimit;
+// The most digits a paste gives: as many as a cell takes.
+inline constexpr std::size_t pastedDigitsMax = amountCellLimit;
 
 struct PastedDigits {
     std::size_t count = 0;                  // 0: refused
@@ -19,6 +19,7 @@ struct PastedDigits {
 // full-width spaces, tabs, line breaks) at either end, one leading yen sign
 // (¥, ￥, or the backslash that code page 932 shows as ¥) and one trailing 円,
 // each with spaces between it and the number, digits ASCII or full-width,
-// with thousands separators (, or ，) only between digits. Refused: any other
-// text, no digits, or more digits than `room`.
+// with thousands separators (, or ，) only between groups of three digits
+// counted from the right. Refused: any other text, no digits, or more digits
+// than `room`.
 PastedDigits pastedDigits(std::u16string_view text, std::size_t room);

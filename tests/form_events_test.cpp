@@ -8,14 +8,22 @@ namespace {
 
 using FormEvents = FormTest;
 
+TEST_F(FormEvents, AtStartTheFocusIsInThePayWithItsZeroSelected)
+{
+    EXPECT_EQ(GetFocus(), control(201));
+    SendMessageA(control(201), WM_CHAR, '7', 1);
+    EXPECT_EQ(text(201), "7");
+}
+
 TEST_F(FormEvents, CellsRefuseLettersAndANinthCharacter)
 {
     type(201, "12a3");
     EXPECT_EQ(text(201), "123");
     type(201, "123456789");
     EXPECT_EQ(text(201), "12345678");
+    // The dependents cell too: what it shows is all that is read.
     type(219, "1234567890");
-    EXPECT_EQ(text(219), "1234567890");
+    EXPECT_EQ(text(219), "12345678");
 }
 
 TEST_F(FormEvents, PastesTakeTheAmountAsPeopleWriteIt)
@@ -30,22 +38,25 @@ TEST_F(FormEvents, PastesTakeTheAmountAsPeopleWriteIt)
     const Row rows[] = {
         {201, "0", 0, -1, "¥300,000", "300000"},    {205, "0", 0, -1, "３００，０００", "300000"},
         {206, "0", 0, -1, "\t4000\r\n", "4000"},    {219, "0", 0, -1, "２", "2"},
-        {204, "15000", 5, 5, "1", "150001"},       {204, "15000", 0, 2, "2,0", "20000"},
+        {204, "15000", 5, 5, "1", "150001"},       {204, "15000", 0, 2, "2,000", "2000000"},
         {204, "15000", 5, 5, "1,000", nullptr},    {219, "0", 0, -1, "-1", nullptr},
         {201, "0", 0, -1, "123,456,789", nullptr}, {202, "8200", 1, 3, "12a3", nullptr},
-        // More than the dependents cell can show, which it would fit by dropping digits.
-        {219, "0", 0, -1, "1234567890123456789012345", nullptr},
+        // More than the dependents cell takes, as any other cell.
+        {219, "0", 0, -1, "123456789", nullptr},   {219, "0", 0, -1, "1234567890123456789012345", nullptr},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.id << " " << row.pasted);
-        SetWindowTextA(control(row.id), row.before);
-        paste(row.id, row.pasted, row.start, row.end);
-        EXPECT_EQ(text(row.id), row.after ? row.after : row.before);
-        DWORD start = 0, end = 0;
-        SendMessageA(control(row.id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        const DWORD wholeOrEnd = row.end < 0 ? std::strlen(row.before) : row.end;
-        if (!row.after)  // the selection as it was, too
-            EXPECT_EQ(std::pair(start, end), (std::pair<DWORD, DWORD>(row.start, wholeOrEnd)));
+        for (bool shiftInsert : {false, true}) {
+            SCOPED_TRACE(testing::Message() << row.id << " " << row.pasted << (shiftInsert ? " by Shift+Insert" : ""));
+            SetWindowTextA(control(row.id), row.before);
+            paste(row.id, row.pasted, row.start, row.end, shiftInsert);
+            EXPECT_EQ(text(row.id), row.after ? row.after : row.before);
+            DWORD start = 0, end = 0;
+            SendMessageA(control(row.id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            const DWORD wholeOrEnd = row.end < 0 ? std::strlen(row.before) : row.end;
+            if (!row.after) {  // the selection as it was, too
+                EXPECT_EQ(std::pair(start, end), (std::pair<DWORD, DWORD>(row.start, wholeOrEnd)));
+            }
+        }
     }
 }
 
@@ -64,23 +75,27 @@ TEST_F(FormEvents, AHugePasteIsRefusedAtOnce)
     EXPECT_EQ(text(216), "26356");
 }
 
-TEST_F(FormEvents, AClickInTheBlankPartSelectsTheNumber)
+// A click that would put the caret before the number selects it.
+TEST_F(FormEvents, AClickBeforeTheNumberSelectsIt)
 {
+    enum Place { rightOfText, blankPart, firstHalf };
     struct Row {
         int from;            // the input cell with the focus before the click, 0: none
         const char* before;  // the clicked cell 204's text
-        bool blank;          // a press left of the text, otherwise right of it
+        Place place;         // where the button goes down
         int dragTo;          // the character the pointer is dragged to, -1: none
         const char* after;   // after BackSpace and 1
     };
     const Row rows[] = {
-        {201, "15000", false, -1, "15001"}, {201, "15000", true, -1, "1"},  {204, "8200", true, -1, "1"},
-        {0, "8200", true, -1, "1"},         {201, "", true, -1, "1"},       {201, "15000", true, 2, "1000"},
+        {201, "15000", rightOfText, -1, "15001"}, {201, "15000", blankPart, -1, "1"}, {204, "8200", blankPart, -1, "1"},
+        {0, "8200", blankPart, -1, "1"},          {201, "", blankPart, -1, "1"},      {201, "15000", blankPart, 2, "1000"},
         // Wider than the cell, so the click is on the text until leaving 201 rewrites it as "0".
-        {201, "000000000000000000000000007", true, -1, "1"},
+        {201, "000000000000000000000000007", blankPart, -1, "1"},
+        // The left half of the first digit, of a 0 three pixels wide too.
+        {201, "0", firstHalf, -1, "1"},           {204, "15000", firstHalf, -1, "1"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.from << " " << row.before << (row.blank ? " blank" : " on the text"));
+        SCOPED_TRACE(testing::Message() << row.from << " " << row.before << " at " << row.place);
         type(201, "200000");
         SetWindowTextA(control(204), row.before);
         SetFocus(row.from ? control(row.from) : window);
@@ -88,7 +103,10 @@ TEST_F(FormEvents, AClickInTheBlankPartSelectsTheNumber)
         const HWND cell = control(204);
         RECT client;
         GetClientRect(cell, &client);
-        const LPARAM point = MAKELPARAM(row.blank ? 4 : client.right - 4, client.bottom / 2);
+        const int x = row.place == blankPart     ? 4
+                      : row.place == rightOfText ? client.right - 4
+                                                 : static_cast<short>(LOWORD(SendMessageA(cell, EM_POSFROMCHAR, 0, 0))) + 1;
+        const LPARAM point = MAKELPARAM(x, client.bottom / 2);
         SendMessageA(cell, WM_LBUTTONDOWN, MK_LBUTTON, point);
         const LPARAM dragged = row.dragTo < 0 ? point : SendMessageA(cell, EM_POSFROMCHAR, row.dragTo, 0);
         SendMessageA(cell, WM_MOUSEMOVE, MK_LBUTTON, dragged);
@@ -105,33 +123,75 @@ TEST_F(FormEvents, TheFocusComesBackWithItsSelection)
 {
     const HWND other = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 200, 100, nullptr,
                                        nullptr, nullptr, nullptr);
-    for (auto [id, minimise] : {std::pair{201, false}, std::pair{204, true}}) {
-        SCOPED_TRACE(id);
-        type(id, "20");
-        SendMessageA(control(id), EM_SETSEL, 1, 2);
-        if (minimise)  // Windows leaves a minimised window without focus; Wine keeps it
+    enum Away { otherWindow, minimise, focusTakenFirst };
+    struct Row {
+        int id;
+        const char* typed;  // "\b": the cell emptied
+        int start, end;     // then selected, -1: the caret left after the typing
+        Away away;
+        const char* then;   // typed on coming back
+        const char* after;
+    };
+    const Row rows[] = {
+        {201, "20", 1, 2, otherWindow, "5", "25"},   {204, "20", 1, 2, minimise, "5", "25"},
+        // Rewritten when left: the caret after the number, a "0" that replaced nothing selected.
+        {202, "\b", -1, -1, otherWindow, "15000", "15000"}, {205, "015", -1, -1, otherWindow, "000", "15000"},
+        {206, "\b", -1, -1, minimise, "15000", "15000"},    {211, "015", -1, -1, minimise, "000", "15000"},
+        // Taken before the window hears it is inactive, as some ways of minimising do.
+        {219, "\b", -1, -1, focusTakenFirst, "2", "2"},     {201, "015", -1, -1, focusTakenFirst, "000", "15000"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.id << " " << row.typed << " away " << row.away);
+        type(row.id, row.typed);
+        if (row.start >= 0)
+            SendMessageA(control(row.id), EM_SETSEL, row.start, row.end);
+        if (row.away == minimise)  // Windows leaves a minimised window without focus; Wine keeps it
             SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0), SetFocus(nullptr);
+        else if (row.away == focusTakenFirst)
+            SetFocus(nullptr), SetForegroundWindow(other);
         else
             SetForegroundWindow(other);
-        ASSERT_NE(GetFocus(), control(id));
-        if (minimise)
+        ASSERT_NE(GetFocus(), control(row.id));
+        if (row.away == minimise)
             SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
         SetForegroundWindow(window);
-        EXPECT_EQ(GetFocus(), control(id));
-        SendMessageA(control(id), WM_CHAR, '5', 1);  // over the selected "0"
-        EXPECT_EQ(text(id), "25");
+        EXPECT_EQ(GetFocus(), control(row.id));
+        for (const char* key = row.then; *key; ++key)
+            SendMessageA(control(row.id), WM_CHAR, static_cast<unsigned char>(*key), 1);
+        EXPECT_EQ(text(row.id), row.after);
     }
     DestroyWindow(other);
 }
 
-TEST_F(FormEvents, ResultCellsAreReadOnly)
+TEST_F(FormEvents, ARightClickBeforeTheNumberSelectsItForTheMenusPaste)
+{
+    type(204, "12300");
+    leave();
+    const HWND cell = control(204);
+    SendMessageA(cell, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 12));
+    EXPECT_EQ(GetFocus(), cell);
+    DWORD start = 0, end = 0;
+    SendMessageA(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(std::pair(start, end), (std::pair<DWORD, DWORD>(0, 5)));
+}
+
+TEST_F(FormEvents, ResultCellsAreReadOnlyAndAClickSelectsTheirNumber)
 {
     type(203, "5");
     EXPECT_EQ(text(203), "0");
+    type(201, "300000");
+    const HWND cell = control(208);
+    SendMessageA(cell, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 12));
+    SendMessageA(cell, WM_LBUTTONUP, 0, MAKELPARAM(60, 12));
+    DWORD start = 0, end = 0;
+    SendMessageA(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(std::pair(start, end), (std::pair<DWORD, DWORD>(0, text(208).size())));
 }
 
 TEST_F(FormEvents, LeavingOtherCellsRecomputesNothing)
 {
+    // Set by the program, not typed: in a cell without the focus.
+    SetFocus(control(203));
     SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
     SendMessageA(control(211), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("500000"));
     // 201 and 211 now hold a figure the totals have not seen; leaving these must keep it so.
@@ -145,14 +205,24 @@ TEST_F(FormEvents, LeavingOtherCellsRecomputesNothing)
     }
 }
 
-TEST_F(FormEvents, TypingRecomputesNothing)
+// Every change of an input cell's text computes at once, keeping the cell as
+// typed; leaving it tidies it. 計算 then changes nothing.
+TEST_F(FormEvents, TypingRecomputesAtOnce)
 {
-    // Every keystroke changes the text; only leaving the cell re-sums.
-    type(201, "300000");
-    EXPECT_EQ(text(203), "0");
-    leave();
+    type(201, "0300000");
+    EXPECT_EQ(text(201), "0300000");
+    EXPECT_EQ(text(203), "300000");
     type(211, "400000");
-    EXPECT_EQ(text(218), "0");
+    EXPECT_EQ(text(201), "300000");
+    EXPECT_EQ(text(218), "323307");
+    SendMessageA(control(211), WM_CHAR, VK_BACK, 1);
+    EXPECT_EQ(text(218), "32331");
+    SendMessageA(control(211), WM_UNDO, 0, 0);
+    EXPECT_EQ(text(211), "400000");
+    EXPECT_EQ(text(218), "323307");
+    const std::string figures = text(203) + text(210) + text(216) + text(218);
+    click(301);
+    EXPECT_EQ(text(203) + text(210) + text(216) + text(218), figures);
 }
 
 TEST_F(FormEvents, RadioButtonsClearTheirSibling)
@@ -188,12 +258,14 @@ TEST_F(FormEvents, CalculateTakesTheFocusFromTheCellBeingTyped)
 
 TEST_F(FormEvents, CloseButtonTearsDownAndQuitsWithZero)
 {
-    HWND controls[42];
+    HWND controls[42 + 19];
     int n = 0;
     for (int id = 101; id <= 113; ++id)
         controls[n++] = control(id);
-    for (int id = 201; id <= 219; ++id)
+    for (int id = 201; id <= 219; ++id) {
         controls[n++] = control(id);
+        controls[n++] = GetDlgItem(window, id + 200);  // its hidden name label
+    }
     for (int id = 301; id <= 310; ++id)
         controls[n++] = control(id);
     click(302);
@@ -212,12 +284,15 @@ TEST_F(FormEvents, CloseBoxQuitsWithZero)
 
 TEST_F(FormEvents, OtherCommandsDoNothing)
 {
+    SetFocus(control(203));
     SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
-    // The calculate and close ids with another notification code, and a
-    // kill-focus code on a cell that starts nothing.
+    // The calculate and close ids with another notification code, a change
+    // in a cell without the focus, and codes on a cell that start nothing.
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(301, BN_DOUBLECLICKED), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(302, BN_SETFOCUS), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(201, EN_CHANGE), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(201, EN_UPDATE), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(203, EN_CHANGE), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(203, EN_KILLFOCUS), 0);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(text(203), "0");

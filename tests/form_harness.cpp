@@ -61,14 +61,24 @@ void FormTest::type(int id, const char* keys)
         SendMessageA(cell, WM_CHAR, static_cast<unsigned char>(*key), 1);
 }
 
-void FormTest::paste(int id, const char* pasted, int start, int end)
+void FormTest::paste(int id, const char* pasted, int start, int end, bool shiftInsert)
 {
     ASSERT_TRUE(putOnClipboard(window, pasted));
 
     const HWND cell = control(id);
     SetFocus(cell);
     SendMessageA(cell, EM_SETSEL, start, end);
-    SendMessageA(cell, WM_PASTE, 0, 0);
+    if (!shiftInsert) {
+        SendMessageA(cell, WM_PASTE, 0, 0);
+        return;
+    }
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] |= 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(cell, WM_KEYDOWN, VK_INSERT, 0x01520001);
+    keys[VK_SHIFT] &= ~0x80;
+    SetKeyboardState(keys);
 }
 
 void FormTest::leave()

@@ -23,8 +23,9 @@ protected:
     // Selects the cell's text and types over it, key by key.
     void type(int id, const char* keys);
     // Selects the cell's text (or the characters from start to end) and
-    // pastes over it a UTF-8 text put on the clipboard as Unicode.
-    void paste(int id, const char* text, int start = 0, int end = -1);
+    // pastes over it a UTF-8 text put on the clipboard as Unicode, by
+    // WM_PASTE (Ctrl+V, the menu) or by Shift+Insert, which sends none.
+    void paste(int id, const char* text, int start = 0, int end = -1, bool shiftInsert = false);
     // Moves the focus from a cell to the main window, as a click on the form does.
     void leave();
     void typeAndLeave(int id, const char* keys);

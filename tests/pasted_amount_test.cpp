@@ -18,7 +18,7 @@ TEST(PastedAmount, TakesTheNumberAsPeopleWriteIt)
         {u"300000", 8, "300000"},        {u"300,000", 8, "300000"},           {u"３００，０００", 8, "300000"},
         {u"¥300,000", 8, "300000"},      {u"￥ 300,000", 8, "300000"},        {u"\\300,000", 8, "300000"},
         {u"300,000円", 8, "300000"},     {u"¥ 300,000 円", 8, "300000"},      {u"\t4000\r\n", 8, "4000"},
-        {u"\u3000 １９ \u3000", 8, "19"}, {u"1,2,3", 8, "123"},               {u"007", 8, "007"},
+        {u"\u3000 １９ \u3000", 8, "19"}, {u"1,2,3", 8, nullptr},               {u"007", 8, "007"},
         {u"98765432", 8, "98765432"},    {u"123456789", 8, nullptr},          {u"12", 1, nullptr},
         {u"1", 1, "1"},                  {u"1", 0, nullptr},                  {u"", 8, nullptr},
         {u" \t\r\n", 8, nullptr},       {u"¥", 8, nullptr},                  {u"円", 8, nullptr},
@@ -27,6 +27,10 @@ TEST(PastedAmount, TakesTheNumberAsPeopleWriteIt)
         {u"1,,000", 8, nullptr},         {u"-1", 8, nullptr},                 {u"+1", 8, nullptr},
         {u"1.5", 8, nullptr},            {u"100\t200", 8, nullptr},           {u"1 000", 8, nullptr},
         {u"12a3", 8, nullptr},           {u"\u0661", 8, nullptr},             {u"1\u00A0", 8, nullptr},
+        // Separators between groups of three digits from the right, and nowhere else.
+        {u"1,234,567", 8, "1234567"},    {u"12,345", 8, "12345"},             {u"123，456", 8, "123456"},
+        {u"1,2", 8, nullptr},            {u"3,7,0", 8, nullptr},              {u"32,0000", 8, nullptr},
+        {u"1234,567", 8, nullptr},       {u"1,23,456", 8, nullptr},           {u"1,234,56", 8, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &row - rows);

@@ -22,9 +22,23 @@ expect "labels" "$(cp932 '課税支給額: 非課税支給額: 支給額合計: 
 expect "initial cells" "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0" text $(seq 201 219)
 expect "initial checks" "1 1 1 0 1 0" checked 305 306 307 308 309 310
 
-# The cell refuses a letter and a ninth digit.
+# A screen reader names each cell by its column and row, through the platform's proxy.
+names=(給与\ 課税支給額 給与\ 非課税支給額 給与\ 支給額合計 給与\ 健康保険料 給与\ 介護費用保険料 給与\ 厚生保険
+    給与\ 雇用保険料 給与\ 源泉徴収税 給与\ 控除額合計 給与\ 差引支給額 賞与\ 課税支給額 賞与\ 健康保険料
+    賞与\ 介護費用保険料 賞与\ 厚生保険 賞与\ 雇用保険料 賞与\ 源泉徴収税 賞与\ 控除額合計 賞与\ 差引支給額 扶養家族数)
+for i in "${!names[@]}"; do
+    expect "the name of cell $((201 + i))" "$(cp932 "${names[$i]}")" name $((201 + i))
+done
+
+# At start the pay's cell has the focus, its "0" selected: the first keys go in.
+expect "the focus at start" 201 focus
+xdo type 5
+expect "5 typed at start" 5 text 201
+
+# The cell refuses a letter and a ninth digit; the dependents cell too.
 type_into 201 "12a3" 123
 type_into 201 "123456789" 12345678
+type_into 219 "000000003" 00000000
 
 # Tab moves no focus: there is no dialog-style keyboard handling.
 type_into 201 7
@@ -41,6 +55,39 @@ expect "focus back in 201 after a click on the caption" 201 focus
 xdo type 0000
 expect "20, away and back, then 0000 in 201" 200000 text 201
 
+# Emptied, away and back: the "0" it is rewritten with is selected, so
+# typing replaces it. Minimised and restored, typing goes on after the
+# number (Wine keeps the focus in a minimised window, so "015" may stay
+# until it is left).
+type_into 202 ""
+click_at $((win_x + win_w + 100)) $((win_y + win_h + 100))
+expect "202 rewritten when left" 0 text 202
+click_at $((win_x + 200)) $((win_y + 10))
+expect "focus back in 202" 202 focus
+xdo type 15000
+expect "15000 typed after coming back to 202" 15000 text 202
+type_into 205 015
+ask minimise
+ask restore
+expect "focus back in 205 after restoring" 205 focus
+xdo type 000
+click 202
+expect "000 typed after restoring, then 205 left" 15000 text 205
+type_into 202 0
+type_into 205 0
+
+# A click on the left half of the "0" selects it, so typing replaces it.
+click 201
+ask first 204
+first=$answer
+ask rect 204
+read -r _ y _ h <<<"$answer"
+click_at $((client_x + first + 1)) $((client_y + y + h / 2))
+expect "focus in 204" 204 focus
+xdo type 8
+expect "8 typed after a click on the left half of 0" 8 text 204
+type_into 204 0
+
 # The worked salary example with a bonus, typed digit by digit.
 type_into 201 200000
 type_into 202 10000
@@ -49,10 +96,12 @@ type_into 205 1000
 type_into 206 13580
 type_into 219 1
 type_into 211 500000
+# The figures follow the typing: the last cell still has the focus.
+worked="200000 10000 210000 8200 1000 13580 1491 3570 27841 182159 500000 20500 2775 33950 3500 26356 87081 412919"
+expect "cells 201 to 218 as typed" "$worked" text $(seq 201 218)
+expect "the focus still in 211" 211 focus
 click 301
-expect "cells 201 to 218 after 計算" \
-    "200000 10000 210000 8200 1000 13580 1491 3570 27841 182159 500000 20500 2775 33950 3500 26356 87081 412919" \
-    text $(seq 201 218)
+expect "cells 201 to 218 after 計算" "$worked" text $(seq 201 218)
 screenshot "$out/gensen.png"
 
 # A new pay pasted as a spreadsheet gives it, over the number that a click in
@@ -61,8 +110,33 @@ ask clip 300,000
 click 201
 xdo key ctrl+v
 expect "300,000 pasted into 201" 300000 text 201
+expect "figures at once after the paste" "310000 2184 9140 34104 275896" text 203 207 208 209 210
 click 202
 expect "figures after leaving 201" "310000 2184 9140 34104 275896" text 203 207 208 209 210
+
+# Shift+Insert and the menu's 貼り付け go through the same rule.
+ask clip -12300
+click 204
+xdo key shift+Insert
+expect "-12300 refused by Shift+Insert" 8200 text 204
+ask clip ¥9,000
+xdo key shift+Insert
+expect "¥9,000 by Shift+Insert" 9000 text 204
+ask clip 1,2
+click_raw 204
+xdo click 3
+xdo key p
+expect "1,2 refused by the menu" 9000 text 204
+ask clip 8,200
+click_raw 204
+xdo click 3
+xdo key p
+expect "8,200 by the menu over the number a right click selects" 8200 text 204
+
+# A click in a result cell selects its number, ready to copy.
+click 210
+ask text 210
+expect "210's number selected" "0 ${#answer}" selection 210
 
 # 乙欄, B欄 and no 満40歳以上 each change the figures at once; 計算 then changes nothing.
 click 308

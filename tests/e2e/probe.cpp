@@ -3,15 +3,20 @@
 // so that a test asking often starts one process.
 //   find              window rect and client origin, in screen pixels
 //   rect ID           the control's x y width height in the window's client area
+//   first ID          the x of the cell's first character in the window's client area
+//   selection ID      the cell's selection: start end
 //   text ID...        the controls' texts (code page 932), separated by spaces
 //   checked ID...     1 or 0 per control
 //   title             the window title (code page 932)
+//   name ID           the control's accessible name, as a screen reader asks it (code page 932)
 //   focus             the id of the control holding the keyboard focus (0: none)
 //   paint             paints the window now, so that a screenshot shows it
 //   clip TEXT         puts the UTF-8 TEXT on the clipboard as Unicode, as a spreadsheet does
+//   minimise, restore as the caption's button and the taskbar do
 //   close             asks the window to close, as its close box does
 // The answer is "none" until a visible MYWNDCLASS window holds its last control.
 #include <windows.h>
+#include <oleacc.h>
 
 #include "form/control_ids.h"
 #include "driving/clipboard.h"
@@ -23,6 +28,34 @@
 #include <string>
 
 namespace {
+
+// liboleacc.a gives IID_IAccessible as an import thunk, not as data.
+constexpr IID accessibleInterface = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// Through the platform's standard proxy, from this process, as Narrator or
+// NVDA would ask it.
+std::string accessibleName(HWND control)
+{
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), accessibleInterface,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        !accessible)
+        return "";
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string out;
+    if (SUCCEEDED(accessible->get_accName(self, &name)) && name) {
+        char text[256] = {};
+        WideCharToMultiByte(932, 0, name, -1, text, sizeof text - 1, nullptr, nullptr);
+        out = text;
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return out;
+}
 
 std::string textOf(HWND hwnd)
 {
@@ -51,6 +84,20 @@ std::string answer(std::istringstream& words)
     }
     if (command == "title")
         return textOf(window);
+    if (command == "first" && words >> word) {
+        const HWND cell = findControl(window, std::atoi(word.c_str()));
+        POINT first = {static_cast<short>(LOWORD(SendMessageA(cell, EM_POSFROMCHAR, 0, 0))), 0};
+        MapWindowPoints(cell, window, &first, 1);
+        return std::to_string(first.x);
+    }
+    if (command == "selection" && words >> word) {
+        DWORD start = 0, end = 0;
+        SendMessageA(findControl(window, std::atoi(word.c_str())), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return std::to_string(start) + " " + std::to_string(end);
+    }
+    if (command == "name" && words >> word)
+        return accessibleName(findControl(window, std::atoi(word.c_str())));
     if (command == "rect" && words >> word) {
         RECT r;
         const HWND control = findControl(window, std::atoi(word.c_str()));
@@ -82,6 +129,8 @@ std::string answer(std::istringstream& words)
         static const HWND owner =
             CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         putOnClipboard(owner, word.c_str());
+    } else if (command == "minimise" || command == "restore") {
+        PostMessageA(window, WM_SYSCOMMAND, command == "minimise" ? SC_MINIMIZE : SC_RESTORE, 0);
     } else if (command == "close") {
         PostMessageA(window, WM_CLOSE, 0, 0);
     }
@@ -92,6 +141,7 @@ std::string answer(std::istringstream& words)
 
 int main()
 {
+    CoInitialize(nullptr);
     char line[1024];
     while (std::fgets(line, sizeof line, stdin)) {
         std::istringstream words(line);
