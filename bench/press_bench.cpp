@@ -5,10 +5,12 @@
 // computes and rewrites those whose text changes.
 //   press_bench [rounds] [repetitions per round]
 //
+//   keystroke    a digit typed or rubbed out at the end of the pay in 201, which
+//                changes the figures at once: the common step now
 //   press        a repeated press of 計算, which changes nothing
 //   changed      a press right after the pay in 201 changed (its WM_SETTEXT included)
 //   leave        the pay in 201 changed and 201 left for 202, after 202 was left for 201:
-//                two calculations, the second with the changes
+//                three calculations, the second (on the change) with the changes
 //   refused      a paste of "-1" over 201's number, which the cell refuses
 //   accepted     a paste of "300,000" over 201's number, which gives 300000
 #include "app/main_window.h"
@@ -28,7 +30,8 @@ namespace {
 constexpr int inputs[] = {201, 202, 204, 205, 206, 211, 219};
 constexpr int options[] = {305, 306, 307, 309};
 constexpr int firstWritten = 201, lastWritten = 218;
-const char* const pays[2] = {"200000", "300000"};
+// One keystroke apart: BackSpace at the end of the first gives the second.
+const char* const pays[2] = {"200000", "20000"};
 
 template <typename Step>
 double secondsPerStep(int repetitions, Step step)
@@ -122,35 +125,55 @@ int main(int argc, char** argv)
         SendMessageA(form.controls[201], WM_PASTE, 0, 0);
     };
     auto press = [&] { SendMessageA(ours.window, WM_COMMAND, 301, 0); };
-    Result results[] = {{"press"}, {"changed"}, {"leave"}, {"refused"}, {"accepted"}};
+    // Typed where the caret stands, at the end of the pay.
+    auto keystroke = [&](const Form& form) {
+        SendMessageA(form.controls[201], WM_CHAR, (turn ^= 1) ? VK_BACK : '0', 1);
+    };
+    auto typeIn = [&](const Form& form) {
+        SetFocus(form.controls[201]);
+        SendMessageA(form.controls[201], EM_SETSEL, 6, 6);
+    };
+    Result results[] = {{"keystroke"}, {"press"}, {"changed"}, {"leave"}, {"refused"}, {"accepted"}};
     for (int round = 0; round < rounds; ++round) {
         setText(ours.controls[201], pays[turn = 0]);
         setText(bare.controls[201], pays[0]);
         press();
-        results[0].gensen.push_back(secondsPerStep(repetitions, press));
-        results[0].floor.push_back(secondsPerStep(repetitions, [&] { calculationMessages(bare); }));
-        results[1].gensen.push_back(secondsPerStep(repetitions, [&] { changePay(ours), press(); }));
-        results[1].floor.push_back(
+        typeIn(ours);
+        results[0].gensen.push_back(secondsPerStep(repetitions, [&] { keystroke(ours); }));
+        typeIn(bare);
+        results[0].floor.push_back(
+            secondsPerStep(repetitions, [&] { keystroke(bare), calculationMessages(bare, turn); }));
+        // Set, not typed: no cell has the focus.
+        SetFocus(nullptr);
+        setText(ours.controls[201], pays[turn = 0]);
+        setText(bare.controls[201], pays[0]);
+        press();
+        results[1].gensen.push_back(secondsPerStep(repetitions, press));
+        results[1].floor.push_back(secondsPerStep(repetitions, [&] { calculationMessages(bare); }));
+        results[2].gensen.push_back(secondsPerStep(repetitions, [&] { changePay(ours), press(); }));
+        results[2].floor.push_back(
             secondsPerStep(repetitions, [&] { changePay(bare), calculationMessages(bare, turn); }));
-        results[2].gensen.push_back(secondsPerStep(repetitions, [&] {
+        results[3].gensen.push_back(secondsPerStep(repetitions, [&] {
             SetFocus(ours.controls[201]);
             changePay(ours);
             SetFocus(ours.controls[202]);
         }));
-        results[2].floor.push_back(secondsPerStep(repetitions, [&] {
+        // Three calculations: on entering 201, on its change, on leaving it.
+        results[3].floor.push_back(secondsPerStep(repetitions, [&] {
             SetFocus(bare.controls[201]);
             calculationMessages(bare);
             changePay(bare);
-            SetFocus(bare.controls[202]);
             calculationMessages(bare, turn);
+            SetFocus(bare.controls[202]);
+            calculationMessages(bare);
         }));
         SetFocus(nullptr);
         putOnClipboard(ours.window, "-1");
-        results[3].gensen.push_back(secondsPerStep(repetitions, [&] { paste(ours); }));
-        results[3].floor.push_back(secondsPerStep(repetitions, [&] { paste(bare); }));
-        putOnClipboard(ours.window, "300,000");
         results[4].gensen.push_back(secondsPerStep(repetitions, [&] { paste(ours); }));
         results[4].floor.push_back(secondsPerStep(repetitions, [&] { paste(bare); }));
+        putOnClipboard(ours.window, "300,000");
+        results[5].gensen.push_back(secondsPerStep(repetitions, [&] { paste(ours); }));
+        results[5].floor.push_back(secondsPerStep(repetitions, [&] { paste(bare); }));
     }
     for (const Form& form : {ours, bare}) {
         ShowWindow(form.window, SW_HIDE);

@@ -26,8 +26,9 @@ void writeCell(ControlId id, std::int32_t value)
         return;
     SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     // Typing goes on after the number ("015" rewritten "15", then 000, gives
-    // 15000), and a "0" where the clerk had emptied the cell is replaced.
-    if (cell == GetFocus() || cell == rememberedFocus()) {
+    // 15000), and a "0" where the clerk had emptied the cell is replaced. The
+    // cell with the focus is the one remembered as the focus arrived.
+    if (cell == rememberedFocus()) {
         const WPARAM end = std::strlen(text);
         SendMessageA(cell, EM_SETSEL, shown[0] ? end : 0, end);
     }

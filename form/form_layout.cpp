@@ -3,8 +3,8 @@
 
 #include "form/control_tables.h"
 #include "form/input_cell.h"
+#include "form/subclass.h"
 
-#include <commctrl.h>
 #include <imm.h>
 
 #include <iterator>
@@ -65,13 +65,11 @@ void setFonts(HWND (&windows)[N])
 
 // The check boxes and radio buttons report their clicks to their group box;
 // the main window must hear of them, since every change recomputes.
-LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND)
         return SendMessageA(GetParent(box), WM_COMMAND, wParam, lParam);
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, groupBoxProc, 0);
-    return DefSubclassProc(box, message, wParam, lParam);
+    return callPlatform(box, message, wParam, lParam);
 }
 
 template <std::size_t N>
@@ -145,7 +143,7 @@ void createButtons(HINSTANCE instance, HWND parent)
 {
     createRows(buttons, "BUTTON", instance, parent);
     for (ControlId box : {taxGroupBox, employmentGroupBox})
-        SetWindowSubclass(controlWindow(box), groupBoxProc, 0, 0);
+        subclass(controlWindow(box), groupBoxProc);
 }
 
 void setButtonFonts()

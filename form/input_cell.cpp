@@ -6,8 +6,7 @@
 #include "form/input_cell.h"
 
 #include "form/pasted_amount.h"
-
-#include <commctrl.h>
+#include "form/subclass.h"
 
 #include <string_view>
 
@@ -45,7 +44,7 @@ LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 {
     // The platform's handling moves the focus, and the cell left rewrites the
     // form, this cell included: the place is judged only afterwards.
-    const LRESULT result = DefSubclassProc(cell, WM_LBUTTONDOWN, wParam, lParam);
+    const LRESULT result = callPlatform(cell, WM_LBUTTONDOWN, wParam, lParam);
     pressedBeforeNumber = isBeforeNumber(cell, lParam) ? cell : nullptr;
     return result;
 }
@@ -54,7 +53,7 @@ LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 // press to the pointer. A drag over the digits keeps what it selected.
 LRESULT onButtonUp(HWND cell, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = DefSubclassProc(cell, WM_LBUTTONUP, wParam, lParam);
+    const LRESULT result = callPlatform(cell, WM_LBUTTONUP, wParam, lParam);
     const Selection selection = selectionOf(cell);
     if (pressedBeforeNumber == cell && selection.start == selection.end)
         selectAll(cell);
@@ -71,7 +70,7 @@ LRESULT onRightButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
         SetFocus(cell);
     if (isBeforeNumber(cell, lParam))
         selectAll(cell);
-    return DefSubclassProc(cell, WM_RBUTTONDOWN, wParam, lParam);
+    return callPlatform(cell, WM_RBUTTONDOWN, wParam, lParam);
 }
 
 // Another program may hold the clipboard for a moment.
@@ -136,10 +135,10 @@ LRESULT onKeyDown(HWND cell, WPARAM key, LPARAM lParam)
         pasteAmount(cell);
         return 0;
     }
-    return DefSubclassProc(cell, WM_KEYDOWN, key, lParam);
+    return callPlatform(cell, WM_KEYDOWN, key, lParam);
 }
 
-LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN: return onButtonDown(cell, wParam, lParam);
@@ -147,34 +146,31 @@ LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lP
     case WM_RBUTTONDOWN: return onRightButtonDown(cell, wParam, lParam);
     case WM_PASTE: pasteAmount(cell); return 0;
     case WM_KEYDOWN: return onKeyDown(cell, wParam, lParam);
-    case WM_NCDESTROY: RemoveWindowSubclass(cell, inputCellProc, 0); break;
     }
-    return DefSubclassProc(cell, message, wParam, lParam);
+    return callPlatform(cell, message, wParam, lParam);
 }
 
 // A click, not a drag, selects the whole result.
-LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_LBUTTONUP) {
-        const LRESULT result = DefSubclassProc(cell, message, wParam, lParam);
+        const LRESULT result = callPlatform(cell, message, wParam, lParam);
         const Selection selection = selectionOf(cell);
         if (selection.start == selection.end)
             selectAll(cell);
         return result;
     }
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(cell, resultCellProc, 0);
-    return DefSubclassProc(cell, message, wParam, lParam);
+    return callPlatform(cell, message, wParam, lParam);
 }
 
 }  // namespace
 
 void adoptInputCell(HWND cell)
 {
-    SetWindowSubclass(cell, inputCellProc, 0, 0);
+    subclass(cell, inputCellProc);
 }
 
 void adoptResultCell(HWND cell)
 {
-    SetWindowSubclass(cell, resultCellProc, 0, 0);
+    subclass(cell, resultCellProc);
 }

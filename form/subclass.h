@@ -1,0 +1,20 @@
+#pragma once
+
+// Subclassing a control: the form's procedure goes first, the platform's
+// after it. The platform's procedure is kept with each window, so nothing
+// about one window is shared with another.
+// Not SetWindowSubclass: under Wine every message through it costs a round
+// trip to the server, which made a press of 計算 eighty times slower.
+#include <windows.h>
+
+inline void subclass(HWND control, WNDPROC procedure)
+{
+    SetWindowLongPtrA(control, GWLP_USERDATA, GetWindowLongPtrA(control, GWLP_WNDPROC));
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
+inline LRESULT callPlatform(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));
+    return CallWindowProcA(platform, control, message, wParam, lParam);
+}
