@@ -76,10 +76,12 @@ void onCalculate()
     calculate(ControlId{});
 }
 
-// Only a change in the cell that has the focus is the clerk's: the program
-// sets texts elsewhere too, at start-up and in its tests.
+// Only a change in the cell the clerk is in is the clerk's: the program sets
+// texts elsewhere too, at start-up and in its tests. That cell is the one
+// remembered as the focus arrived (GetFocus would cost a round trip to
+// Wine's server on every keystroke).
 void onTyped(ControlId cell)
 {
-    if (GetFocus() == controlWindow(cell))
+    if (controlWindow(cell) == rememberedFocus())
         calculate(cell);
 }
