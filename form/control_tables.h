@@ -5,8 +5,8 @@
 // which is the order of creation.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 #include "form/columns.h"
@@ -107,13 +107,24 @@ inline constexpr ControlRow buttons[] = {
 // ("給与 課税支給額"), or the dependents cell's label alone.
 inline constexpr std::size_t cellNameSize = 64;
 
+// Put together by hand: snprintf would bring MinGW's printf into the exe.
 inline void cellName(const CellRow& cell, char (&name)[cellNameSize])
 {
-    const char* heading = cell.column ? labels[cell.column - firstLabel].text : "";
+    std::size_t at = 0;
+    auto append = [&](const char* text, std::size_t length) {
+        length = std::min(length, cellNameSize - 1 - at);
+        std::memcpy(name + at, text, length);
+        at += length;
+    };
+    if (cell.column) {
+        const char* heading = labels[cell.column - firstLabel].text;
+        append(heading, std::strlen(heading));
+        append(" ", 1);
+    }
     const char* label = labels[cell.row - firstLabel].text;
     const std::size_t length = std::strlen(label);
-    const int kept = static_cast<int>(length && label[length - 1] == ':' ? length - 1 : length);
-    std::snprintf(name, cellNameSize, "%s%s%.*s", heading, *heading ? " " : "", kept, label);
+    append(label, length && label[length - 1] == ':' ? length - 1 : length);
+    name[at] = '\0';
 }
 
 // Not shown: a label that only names.

@@ -114,9 +114,12 @@ expect "figures at once after the paste" "310000 2184 9140 34104 275896" text 20
 click 202
 expect "figures after leaving 201" "310000 2184 9140 34104 275896" text 203 207 208 209 210
 
-# Shift+Insert and the menu's 貼り付け go through the same rule.
-ask clip -12300
+# Ctrl+V, Shift+Insert and the menu's 貼り付け go through the same rule.
+ask clip 1.5
 click 204
+xdo key ctrl+v
+expect "1.5 refused by Ctrl+V" 8200 text 204
+ask clip -12300
 xdo key shift+Insert
 expect "-12300 refused by Shift+Insert" 8200 text 204
 ask clip ¥9,000
