@@ -20,38 +20,36 @@ FormInputs readForm()
     return form;
 }
 
+// Where each computed figure is shown.
+template <typename Column>
+struct Shown {
+    ControlId cell;
+    std::int32_t Column::*figure;
+};
+
+constexpr Shown<SalaryColumn> salaryCells[] = {
+    {salaryTaxablePay, &SalaryColumn::taxablePay},        {salaryNonTaxablePay, &SalaryColumn::nonTaxablePay},
+    {salaryTotalPay, &SalaryColumn::totalPay},            {salaryHealthPremium, &SalaryColumn::health},
+    {salaryNursingPremium, &SalaryColumn::nursing},       {salaryPensionPremium, &SalaryColumn::pension},
+    {salaryEmploymentPremium, &SalaryColumn::employment}, {salaryWithholdingTax, &SalaryColumn::tax},
+    {salaryTotalDeductions, &SalaryColumn::totalDeductions}, {salaryNetPay, &SalaryColumn::netPay},
+};
+
+constexpr Shown<BonusColumn> bonusCells[] = {
+    {bonusTaxablePay, &BonusColumn::bonus},              {bonusHealthPremium, &BonusColumn::health},
+    {bonusNursingPremium, &BonusColumn::nursing},        {bonusPensionPremium, &BonusColumn::pension},
+    {bonusEmploymentPremium, &BonusColumn::employment},  {bonusWithholdingTax, &BonusColumn::tax},
+    {bonusTotalDeductions, &BonusColumn::totalDeductions}, {bonusNetPay, &BonusColumn::netPay},
+};
+
 // The input cells get back the values used, so they show what was computed;
 // all but the one the clerk is typing in, which keeps what was typed.
-void put(ControlId id, std::int32_t value, ControlId typing)
+template <typename Column, std::size_t N>
+void writeColumn(const Column& column, const Shown<Column> (&shown)[N], ControlId typing)
 {
-    if (id != typing)
-        writeCell(id, value);
-}
-
-void writeSalaryColumn(const SalaryColumn& column, ControlId typing)
-{
-    put(salaryTaxablePay, column.taxablePay, typing);
-    put(salaryNonTaxablePay, column.nonTaxablePay, typing);
-    put(salaryTotalPay, column.totalPay, typing);
-    put(salaryHealthPremium, column.health, typing);
-    put(salaryNursingPremium, column.nursing, typing);
-    put(salaryPensionPremium, column.pension, typing);
-    put(salaryEmploymentPremium, column.employment, typing);
-    put(salaryWithholdingTax, column.tax, typing);
-    put(salaryTotalDeductions, column.totalDeductions, typing);
-    put(salaryNetPay, column.netPay, typing);
-}
-
-void writeBonusColumn(const BonusColumn& column, ControlId typing)
-{
-    put(bonusTaxablePay, column.bonus, typing);
-    put(bonusHealthPremium, column.health, typing);
-    put(bonusNursingPremium, column.nursing, typing);
-    put(bonusPensionPremium, column.pension, typing);
-    put(bonusEmploymentPremium, column.employment, typing);
-    put(bonusWithholdingTax, column.tax, typing);
-    put(bonusTotalDeductions, column.totalDeductions, typing);
-    put(bonusNetPay, column.netPay, typing);
+    for (const Shown<Column>& cell : shown)
+        if (cell.cell != typing)
+            writeCell(cell.cell, column.*cell.figure);
 }
 
 // The program's own writes change cells too: they start no second calculation.
@@ -64,8 +62,8 @@ void calculate(ControlId typing)
     calculating = true;
     const FormInputs form = readForm();
     const SalaryColumn salary = runSalaryCalculation(form);
-    writeSalaryColumn(salary, typing);
-    writeBonusColumn(runBonusCalculation(form, salary), typing);
+    writeColumn(salary, salaryCells, typing);
+    writeColumn(runBonusCalculation(form, salary), bonusCells, typing);
     calculating = false;
 }
 
