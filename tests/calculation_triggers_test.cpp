@@ -1,5 +1,6 @@
-// Every figure follows what the form shows: leaving an input cell, or
-// changing an option by a click or the Space key, computes as 計算 does.
+// Every figure follows what the form shows: typing into an input cell,
+// leaving it, or changing an option by a click or the Space key, computes as
+// 計算 does.
 #include "tests/form_harness.h"
 
 #include <string>
@@ -8,7 +9,7 @@ namespace {
 
 using CalculationTriggers = FormTest;
 
-TEST_F(CalculationTriggers, EveryCellLeftAndOptionChangedGivesThePressFigures)
+TEST_F(CalculationTriggers, EveryCellTypedOrLeftAndOptionChangedGivesThePressFigures)
 {
     auto figures = [&] {
         std::string all;
@@ -26,21 +27,31 @@ TEST_F(CalculationTriggers, EveryCellLeftAndOptionChangedGivesThePressFigures)
         {306, nullptr},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(step.id);
-        const std::string before = figures();
-        if (!step.typed) {
-            click(step.id);
-        } else if (*step.typed == ' ') {
-            SetFocus(control(step.id));
-            SendMessageA(control(step.id), WM_KEYDOWN, VK_SPACE, 0x00390001);
-            SendMessageA(control(step.id), WM_KEYUP, VK_SPACE, 0xC0390001);
-        } else {
-            typeAndLeave(step.id, step.typed);
+        const bool typed = step.typed && *step.typed != ' ';
+        // A cell: typed, the focus staying in it; then typed again from 0 and left.
+        for (bool leaving : {false, true}) {
+            if (leaving && !typed)
+                continue;
+            SCOPED_TRACE(testing::Message() << step.id << (leaving ? " left" : ""));
+            if (leaving)
+                type(step.id, "0");
+            const std::string before = figures();
+            if (!step.typed) {
+                click(step.id);
+            } else if (!typed) {
+                SetFocus(control(step.id));
+                SendMessageA(control(step.id), WM_KEYDOWN, VK_SPACE, 0x00390001);
+                SendMessageA(control(step.id), WM_KEYUP, VK_SPACE, 0xC0390001);
+            } else if (leaving) {
+                typeAndLeave(step.id, step.typed);
+            } else {
+                type(step.id, step.typed);
+            }
+            const std::string after = figures();
+            EXPECT_NE(after, before);
+            click(301);
+            EXPECT_EQ(figures(), after);
         }
-        const std::string after = figures();
-        EXPECT_NE(after, before);
-        click(301);
-        EXPECT_EQ(figures(), after);
     }
     // The worked example, with 甲欄 and A欄 again, without 満40歳以上 and employment insurance.
     EXPECT_EQ(figures(), "200000 10000 210000 8200 1000 13580 0 3660 26440 183560 "
