@@ -166,9 +166,10 @@ TEST_F(FormEvents, TheFocusComesBackWithItsSelection)
 TEST_F(FormEvents, ARightClickBeforeTheNumberSelectsItForTheMenusPaste)
 {
     type(204, "12300");
-    leave();
+    type(201, "0123");  // the focus elsewhere, in a cell that leaving rewrites
     const HWND cell = control(204);
     SendMessageA(cell, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 12));
+    EXPECT_EQ(text(201), "123");
     EXPECT_EQ(GetFocus(), cell);
     DWORD start = 0, end = 0;
     SendMessageA(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
