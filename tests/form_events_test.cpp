@@ -58,6 +58,11 @@ TEST_F(FormEvents, PastesTakeTheAmountAsPeopleWriteIt)
             }
         }
     }
+    // Insert without Shift pastes nothing.
+    paste(201, "5");
+    SendMessageA(control(201), EM_SETSEL, 1, 1);
+    SendMessageA(control(201), WM_KEYDOWN, VK_INSERT, 0x01520001);
+    EXPECT_EQ(text(201), "5");
 }
 
 TEST_F(FormEvents, AHugePasteIsRefusedAtOnce)
