@@ -165,6 +165,18 @@ TEST_F(FormEvents, TheFocusComesBackWithItsSelection)
             SendMessageA(control(row.id), WM_CHAR, static_cast<unsigned char>(*key), 1);
         EXPECT_EQ(text(row.id), row.after);
     }
+    // A button too, which the window remembers as it loses the focus.
+    for (bool minimise : {false, true}) {
+        SCOPED_TRACE(minimise ? "計算, minimised" : "計算");
+        SetFocus(control(301));
+        if (minimise)
+            SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0), SetFocus(nullptr),
+                SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        else
+            SetForegroundWindow(other);
+        SetForegroundWindow(window);
+        EXPECT_EQ(GetFocus(), control(301));
+    }
     DestroyWindow(other);
 }
 
