@@ -221,6 +221,10 @@ TEST_F(FormEvents, LeavingOtherCellsRecomputesNothing)
         EXPECT_EQ(text(210), "0");
         EXPECT_EQ(text(217), "0");
     }
+    // 計算 itself computes, with no input cell to leave.
+    click(301);
+    EXPECT_EQ(text(203), "300000");
+    EXPECT_EQ(text(217), "95867");
 }
 
 // Every change of an input cell's text computes at once, keeping the cell as
