@@ -41,18 +41,21 @@ HWND& handleSlot(ControlId id)
     return labelWindows[id - firstLabel];
 }
 
-HWND ownerOf(const ControlRow& row, HWND parent)
+// A control at a row's place, its id as the child-window id.
+template <typename Row>
+HWND createAt(const Row& row, int id, DWORD exStyle, const char* className, const char* text, DWORD style,
+              HWND owner, HINSTANCE instance)
 {
-    return row.parent ? controlWindow(row.parent) : parent;
+    return CreateWindowExA(exStyle, className, text, style, row.x, row.y, row.width, row.height, owner,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 template <std::size_t N>
 void createRows(const ControlRow (&rows)[N], const char* className, HINSTANCE instance, HWND parent)
 {
     for (const ControlRow& row : rows)
-        handleSlot(row.id) = CreateWindowExA(0, className, row.text, row.style, row.x, row.y, row.width,
-                                             row.height, ownerOf(row, parent),
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance, nullptr);
+        handleSlot(row.id) = createAt(row, row.id, 0, className, row.text, row.style,
+                                      row.parent ? controlWindow(row.parent) : parent, instance);
 }
 
 template <std::size_t N>
@@ -124,13 +127,9 @@ void createCells(HINSTANCE instance, HWND parent)
     for (const CellRow& row : cells) {
         char name[cellNameSize];
         cellName(row, name);
-        const int nameId = row.id + cellNameOffset;
         cellNameWindows[row.id - firstCell] =
-            CreateWindowExA(0, "STATIC", name, cellNameStyle, row.x, row.y, row.width, row.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(nameId)), instance, nullptr);
-        handleSlot(row.id) = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", row.text, row.style, row.x, row.y, row.width,
-                                             row.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                                             instance, nullptr);
+            createAt(row, row.id + cellNameOffset, 0, "STATIC", name, cellNameStyle, parent, instance);
+        handleSlot(row.id) = createAt(row, row.id, WS_EX_CLIENTEDGE, "EDIT", row.text, row.style, parent, instance);
     }
 }
 

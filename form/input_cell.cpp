@@ -32,6 +32,17 @@ void selectAll(HWND cell)
     SendMessageA(cell, EM_SETSEL, 0, -1);
 }
 
+// After the platform's own release: a move with the button down selected from
+// the press to the pointer, and such a drag keeps what it selected.
+LRESULT releaseSelecting(HWND cell, WPARAM wParam, LPARAM lParam, bool select)
+{
+    const LRESULT result = callPlatform(cell, WM_LBUTTONUP, wParam, lParam);
+    const Selection selection = selectionOf(cell);
+    if (select && selection.start == selection.end)
+        selectAll(cell);
+    return result;
+}
+
 // The blank part of the right-aligned cell and the left half of its first
 // character: where the caret would stand before the number. An empty cell
 // has nothing to select.
@@ -49,16 +60,12 @@ LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-// Selected on the release: a move with the button down selects from the
-// press to the pointer. A drag over the digits keeps what it selected.
+// Selected on the release, so that a drag over the digits keeps what it selected.
 LRESULT onButtonUp(HWND cell, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = callPlatform(cell, WM_LBUTTONUP, wParam, lParam);
-    const Selection selection = selectionOf(cell);
-    if (pressedBeforeNumber == cell && selection.start == selection.end)
-        selectAll(cell);
+    const bool select = pressedBeforeNumber == cell;
     pressedBeforeNumber = nullptr;
-    return result;
+    return releaseSelecting(cell, wParam, lParam, select);
 }
 
 // A right click before the number selects it too, so that the menu's
@@ -117,8 +124,10 @@ void pasteAmount(HWND cell)
     const PastedDigits pasted = clipboardDigits(cell, limit > kept ? limit - kept : 0);
     if (pasted.count) {
         SendMessageA(cell, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.digits));
-        // A cell that does not scroll fits what is wider than itself by
-        // dropping characters: that would be another amount.
+        // The room above keeps a paste within the cell's limit; should the
+        // platform still insert less (a cell that does not scroll fits what
+        // is wider than itself by dropping characters), it would be another
+        // amount.
         if (static_cast<std::size_t>(GetWindowTextLengthA(cell)) == kept + pasted.count)
             return;
         SetWindowTextA(cell, before);
@@ -153,13 +162,8 @@ LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lP
 // A click, not a drag, selects the whole result.
 LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_LBUTTONUP) {
-        const LRESULT result = callPlatform(cell, message, wParam, lParam);
-        const Selection selection = selectionOf(cell);
-        if (selection.start == selection.end)
-            selectAll(cell);
-        return result;
-    }
+    if (message == WM_LBUTTONUP)
+        return releaseSelecting(cell, wParam, lParam, true);
     return callPlatform(cell, message, wParam, lParam);
 }
 
