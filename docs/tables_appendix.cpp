@@ -132,15 +132,15 @@ void otsuMonthlyTable(Page& page)
     page.line("平成16年（2004年）の「給与所得の源泉徴収税額表（月額表）」の乙欄です。"
               "社会保険料を引いた後の額（課税支給額 − 社会保険料）で、その行の額が税額です。扶養家族数は使いません。");
     page.line("");
-    const std::int32_t first = otsuMonthlyBrackets.front().lowerBound;
-    page.line("- " + yen(first) + " 円未満: その額の 5 %（100 円未満を切り捨て）。0 未満なら 0。");
-    page.line("- " + yen(1'130'000) + " 円以上: 392,800 円に、1,130,000 円を超える額の 35 %（100 円未満を切り捨て）を加えた額。"
-              "ただし、35 % がちょうど 100 円の倍数になる額では、倍精度の計算のため 100 円少なくなることがあります（たとえば 1,152,000 円で 400,400 円）。");
+    page.line("- " + yen(otsuTableFirst) + " 円未満: その額の " + std::to_string(otsuBelowTablePercent) +
+              " %（1 円未満を切り捨て）。0 未満なら 0。");
+    page.line("- " + yen(otsuTableLast + 1) + " 円以上: " + yen(otsuAboveTableBase) + " 円に、" + yen(otsuTableLast + 1) +
+              " 円を超える額の " + std::to_string(otsuAboveTablePercent) + " % を加えた額（1 円未満を切り捨て）。");
     page.table("appendix-otsu-monthly", {"社会保険料控除後の額（円）", "税額（円）"});
     for (std::size_t i = 0; i < otsuMonthlyBrackets.size(); ++i) {
         const OtsuMonthlyBracket& b = otsuMonthlyBrackets[i];
         const std::int32_t to =
-            i + 1 < otsuMonthlyBrackets.size() ? otsuMonthlyBrackets[i + 1].lowerBound - 1 : 1'129'999;
+            i + 1 < otsuMonthlyBrackets.size() ? otsuMonthlyBrackets[i + 1].lowerBound - 1 : otsuTableLast;
         page.row({range(b.lowerBound, to), yen(b.taxAmount)});
     }
     page.end();

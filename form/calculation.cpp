@@ -42,8 +42,9 @@ constexpr Shown<BonusColumn> bonusCells[] = {
     {bonusTotalDeductions, &BonusColumn::totalDeductions}, {bonusNetPay, &BonusColumn::netPay},
 };
 
-// The input cells get back the values used, so they show what was computed;
-// all but the one the clerk is typing in, which keeps what was typed.
+// The amount cells among the inputs are written too, so they show the amounts
+// computed with (the dependents cell is left as typed); all but the one the
+// clerk is typing in, which keeps what was typed.
 template <typename Column, std::size_t N>
 void writeColumn(const Column& column, const Shown<Column> (&shown)[N], ControlId typing)
 {

@@ -20,23 +20,6 @@ std::int32_t percentOf(std::int32_t taxableBonus, std::int32_t percent)
 
 }  // namespace
 
-void WithholdingTaxCalculator::getBonusTax(std::int32_t bonus, std::int32_t previousMonthAmount,
-                                           std::int32_t socialInsurance, std::int32_t dependents,
-                                           std::int32_t column, std::int32_t& tax)
-{
-    pay = bonus;
-    this->previousMonthAmount = previousMonthAmount;
-    this->socialInsurance = socialInsurance;
-    this->dependents = dependents;
-    if (column == kouColumn)
-        computeKouBonusTax();
-    else if (column == otsuColumn)
-        computeOtsuBonusTax();
-    else
-        this->tax = 0;
-    tax = this->tax;
-}
-
 // After a month without pay, or for a bonus over ten times that pay, a rate
 // chosen by the month would be meaningless: the tax is then six times the
 // rise of the monthly tax when a sixth of the bonus is added to the month.

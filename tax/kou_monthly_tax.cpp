@@ -1,5 +1,5 @@
-// Monthly tax: the 甲欄 method (employment income deduction, personal
-// deduction, the five-bracket formula), or the 乙欄 table.
+// Monthly 甲欄 tax: the employment income deduction, then the five-bracket
+// formula on what the deductions leave.
 #include "tax/kou_monthly_table.h"
 #include "tax/withholding_tax_calculator.h"
 
@@ -25,27 +25,6 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
 }
 
 }  // namespace
-
-void WithholdingTaxCalculator::getMonthlyTax(std::int32_t pay, std::int32_t socialInsurance,
-                                             std::int32_t dependents, std::int32_t column,
-                                             std::int32_t& tax)
-{
-    this->pay = pay;
-    this->socialInsurance = socialInsurance;
-    this->dependents = dependents;
-    if (column == kouColumn) {
-        computeIncomeDeduction();
-        // Widened and clamped: a wrapped deduction would turn an absurd
-        // dependents count into an absurd tax instead of none.
-        personalDeduction = clampToInt32((std::int64_t{dependents} + 1) * personalDeductionPerPerson);
-        computeKouMonthlyTax();
-    } else if (column == otsuColumn) {
-        computeOtsuMonthlyTax();
-    } else {
-        this->tax = 0;
-    }
-    tax = this->tax;
-}
 
 // In integers: a double product can fall just under a whole yen and would
 // then round up to one yen short.

@@ -1,9 +1,11 @@
 #pragma once
 
-// The monthly 乙欄 table, keyed by pay after social insurance.
+// The monthly 乙欄 table, keyed by pay after social insurance, and the
+// percentages below and above it.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 // One line of the printed table: consecutive brackets of one width, from
 // `from` to `to` inclusive, with their taxes in order (unused slots 0).
@@ -70,6 +72,14 @@ inline constexpr OtsuTableLine otsuTableLines[] = {
 };
 
 inline constexpr std::size_t otsuBracketCount = 368;
+
+// Below the table: this percent of the key; from just past its end: the
+// base plus this percent of the excess. Any fraction of a yen dropped.
+inline constexpr std::int32_t otsuTableFirst = otsuTableLines[0].from;
+inline constexpr std::int32_t otsuTableLast = otsuTableLines[std::size(otsuTableLines) - 1].to;
+inline constexpr std::int32_t otsuBelowTablePercent = 5;
+inline constexpr std::int32_t otsuAboveTableBase = 392'800;
+inline constexpr std::int32_t otsuAboveTablePercent = 35;
 
 // The lines unrolled into one row per bracket: bracket i of a line starts
 // at from + i × width. The tests check that the lines themselves agree.

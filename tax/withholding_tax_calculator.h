@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// The withholding column (TaxColumn); any other value gives a tax of 0.
+// The withholding column passed as `column`; any other value gives a tax of 0.
 inline constexpr std::int32_t kouColumn = 0;   // 甲欄
 inline constexpr std::int32_t otsuColumn = 1;  // 乙欄
 

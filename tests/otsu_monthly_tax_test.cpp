@@ -22,9 +22,9 @@ TEST(OtsuMonthlyTax, ByPayAfterInsurance)
         std::int32_t tax;
     };
     const Row rows[] = {
-        // Low range: 5 % rounded down to 100 yen, never below zero.
-        {-4'000, 0}, {-2'000, 0}, {-1'999, 0}, {0, 0}, {1'999, 0}, {2'000, 100}, {3'999, 100},
-        {86'000, 4'300}, {86'999, 4'300},
+        // Below the table: 5 %, the fraction of a yen dropped, never below zero.
+        {-4'000, 0}, {-1, 0}, {0, 0}, {19, 0}, {20, 1}, {1'999, 99}, {2'000, 100}, {50'123, 2'506},
+        {86'000, 4'300}, {86'999, 4'349},
         // Table range, at the seams of its lines and odd widths.
         {87'000, 4'900}, {90'999, 4'900}, {91'000, 5'000}, {98'000, 5'500}, {100'999, 5'500},
         {101'000, 5'700}, {220'999, 20'900}, {221'000, 21'400}, {239'000, 26'200}, {241'999, 26'200},
@@ -32,15 +32,35 @@ TEST(OtsuMonthlyTax, ByPayAfterInsurance)
         {845'000, 265'500}, {850'999, 265'500}, {851'000, 266'900}, {968'000, 319'700}, {970'999, 319'700},
         {971'000, 321'000}, {974'000, 323'700}, {979'999, 323'700}, {980'000, 325'100}, {983'000, 326'400},
         {985'999, 326'400}, {986'000, 327'800}, {989'000, 329'200}, {1'129'999, 391'400},
-        // Top range: two separate products fall short at whole hundreds.
-        {1'130'000, 392'800}, {1'130'285, 392'800}, {1'130'286, 392'900}, {1'133'000, 393'800},
-        {1'152'000, 400'400}, {1'172'000, 407'400}, {1'174'000, 408'100}, {99'999'999, 34'997'200},
+        // Above the table: 392,800 and 35 % of the excess, the fraction of a yen dropped.
+        {1'130'000, 392'800}, {1'130'002, 392'800}, {1'130'003, 392'801}, {1'130'285, 392'899},
+        {1'133'000, 393'850}, {1'152'000, 400'500}, {1'234'567, 429'398}, {1'300'000, 452'300},
+        {99'999'999, 34'997'299}, {INT32_MAX, 751'616'576},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);
         EXPECT_EQ(otsuMonthly(row.key, 0), row.tax);
-        EXPECT_EQ(otsuMonthly(row.key + 55'555, 55'555, 3), row.tax);
+        if (row.key <= INT32_MAX - 55'555) {
+            EXPECT_EQ(otsuMonthly(row.key + 55'555, 55'555, 3), row.tax);
+        }
     }
+}
+
+// Every key the form can reach, the monthly-table method's month plus a sixth
+// of a bonus included, against exact integer arithmetic at both ends.
+TEST(OtsuMonthlyTax, BothEndsAreExactForEveryKey)
+{
+    WithholdingTaxCalculator calculator;
+    std::int32_t tax = 0, wrong = 0;
+    for (std::int32_t key = -1'000; key <= 200'000'000; key = key == 86'999 ? 1'130'000 : key + 1) {
+        const std::int64_t expected = key < 0        ? 0
+                                      : key < 87'000 ? key * 5 / 100
+                                                     : 392'800 + (key - 1'130'000) * std::int64_t{35} / 100;
+        calculator.getMonthlyTax(key, 0, 0, otsuColumn, tax);
+        if (tax != expected && wrong++ < 5)
+            ADD_FAILURE() << "key " << key << " gives " << tax << ", not " << expected;
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST(OtsuMonthlyTax, DependsOnPayAfterInsuranceOnly)
