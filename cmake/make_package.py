@@ -24,9 +24,22 @@ table { border-collapse: collapse; margin: 1em 0; }
 th, td { border: 1px solid #99a; padding: 0.3em 0.6em; vertical-align: top; }
 th { background: #eef; }
 td { font-variant-numeric: tabular-nums; }
-@media print { h3 { break-before: page; } tr { break-inside: avoid; } }
+#appendix-otsu-monthly :is(th, td):nth-child(2n+3) { border-left: 2px solid #446; }
 code { font-family: Consolas, "MS Gothic", monospace; background: #f3f3f6; padding: 0 0.2em; }
 img { max-width: 100%; border: 1px solid #ccc; }
+@page { size: A4; margin: 14mm 13mm; }
+@media print {
+  body { max-width: none; margin: 0; padding: 0; font-size: 9.5pt; line-height: 1.5; }
+  h1, h2, h3, h4 { break-after: avoid; page-break-after: avoid; break-inside: avoid; }
+  h2 { margin-top: 1.2em; }
+  table { font-size: 8pt; line-height: 1.3; margin: 0.6em 0; }
+  th, td { padding: 0.1em 0.35em; }
+  th, #appendix-kou-bonus td { white-space: nowrap; }
+  #appendix-kou-bonus { font-size: 7pt; }
+  thead { display: table-header-group; }
+  tr, img, li { break-inside: avoid; page-break-inside: avoid; }
+  img { max-height: 9cm; }
+}
 """
 
 

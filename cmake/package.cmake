@@ -34,14 +34,49 @@ add_custom_command(
     DEPENDS ${appendix_sources}
     COMMENT "Printing the guide's appendix from the program's tables")
 
+# Authenticode, when a certificate is given: where Smart App Control is on,
+# Windows blocks an unsigned program outright. Without one the release stays
+# unsigned. Each setting may come from the environment instead.
+set(GENSEN_SIGN_PKCS12 "" CACHE FILEPATH "PKCS#12 file with the code-signing certificate and its key")
+set(GENSEN_SIGN_PASSWORD_FILE "" CACHE FILEPATH "File holding the PKCS#12 file's password")
+set(GENSEN_SIGN_TIMESTAMP_URL "" CACHE STRING "RFC 3161 timestamping server, if any")
+foreach(setting PKCS12 PASSWORD_FILE TIMESTAMP_URL)
+    set(sign_${setting} "${GENSEN_SIGN_${setting}}")
+    if(NOT sign_${setting})
+        set(sign_${setting} "$ENV{GENSEN_SIGN_${setting}}")
+    endif()
+endforeach()
+set(released_exe $<TARGET_FILE:gensen>)
+if(sign_PKCS12)
+    if(NOT sign_PASSWORD_FILE)
+        message(FATAL_ERROR "GENSEN_SIGN_PKCS12 is set but GENSEN_SIGN_PASSWORD_FILE is not")
+    endif()
+    find_program(OSSLSIGNCODE osslsigncode REQUIRED)
+    set(timestamp)
+    if(sign_TIMESTAMP_URL)
+        set(timestamp -ts ${sign_TIMESTAMP_URL})
+    endif()
+    set(released_exe ${CMAKE_BINARY_DIR}/signed/gensen.exe)
+    add_custom_command(
+        OUTPUT ${released_exe}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/signed
+        COMMAND ${CMAKE_COMMAND} -E rm -f ${released_exe}
+        COMMAND ${OSSLSIGNCODE} sign -pkcs12 ${sign_PKCS12} -readpass ${sign_PASSWORD_FILE}
+                -h sha256 -n "gensen ${PROJECT_VERSION}" ${timestamp} -in $<TARGET_FILE:gensen> -out ${released_exe}
+        DEPENDS gensen ${sign_PKCS12} ${sign_PASSWORD_FILE}
+        COMMENT "Signing gensen.exe with ${sign_PKCS12}"
+        VERBATIM)
+    message(STATUS "The release's gensen.exe is signed with ${sign_PKCS12}")
+endif()
+
 set(package_dir ${CMAKE_BINARY_DIR}/package)
 set(package_zip ${package_dir}/gensen-${PROJECT_VERSION}-win64.zip)
 add_custom_command(
     OUTPUT ${package_zip} ${package_zip}.sha256
-    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/make_package.py $<TARGET_FILE:gensen>
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/make_package.py ${released_exe}
             ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html} ${PROJECT_SOURCE_DIR}/docs/readme.txt
             ${PROJECT_VERSION} ${package_epoch} ${package_dir}
-    DEPENDS gensen ${PROJECT_SOURCE_DIR}/cmake/make_package.py ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html}
+    DEPENDS gensen ${released_exe} ${PROJECT_SOURCE_DIR}/cmake/make_package.py ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html}
             ${PROJECT_SOURCE_DIR}/docs/images/window.png ${PROJECT_SOURCE_DIR}/docs/readme.txt
     COMMENT "Packaging gensen-${PROJECT_VERSION}-win64.zip")
 add_custom_target(package_zip ALL DEPENDS ${package_zip})

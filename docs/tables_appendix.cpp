@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -45,17 +46,18 @@ struct Page {
 
     void line(const std::string& text) { std::fprintf(out, "%s\n", text.c_str()); }
 
-    void table(const char* id, std::initializer_list<const char*> heads)
+    void table(const char* id, const std::vector<const char*>& heads)
     {
         line("");
         line(std::string("<table id=\"") + id + "\">");
-        std::string row = "<tr>";
+        // In a <thead>, so that a printed table that runs over pages repeats it.
+        std::string row = "<thead><tr>";
         for (const char* head : heads)
             row += std::string("<th>") + head + "</th>";
-        line(row + "</tr>");
+        line(row + "</tr></thead>");
     }
 
-    void row(std::initializer_list<std::string> cells)
+    void row(const std::vector<std::string>& cells)
     {
         std::string text = "<tr>";
         for (const std::string& cell : cells)
@@ -136,12 +138,23 @@ void otsuMonthlyTable(Page& page)
               " %（1 円未満を切り捨て）。0 未満なら 0。");
     page.line("- " + yen(otsuTableLast + 1) + " 円以上: " + yen(otsuAboveTableBase) + " 円に、" + yen(otsuTableLast + 1) +
               " 円を超える額の " + std::to_string(otsuAboveTablePercent) + " % を加えた額（1 円未満を切り捨て）。");
-    page.table("appendix-otsu-monthly", {"社会保険料控除後の額（円）", "税額（円）"});
-    for (std::size_t i = 0; i < otsuMonthlyBrackets.size(); ++i) {
-        const OtsuMonthlyBracket& b = otsuMonthlyBrackets[i];
-        const std::int32_t to =
-            i + 1 < otsuMonthlyBrackets.size() ? otsuMonthlyBrackets[i + 1].lowerBound - 1 : otsuTableLast;
-        page.row({range(b.lowerBound, to), yen(b.taxAmount)});
+    // In column groups read downwards, so that the long table fills a printed
+    // page's width instead of running over seven pages.
+    constexpr std::size_t groups = 3;
+    constexpr std::size_t rows = (otsuBracketCount + groups - 1) / groups;
+    std::vector<const char*> heads;
+    for (std::size_t g = 0; g < groups; ++g)
+        heads.insert(heads.end(), {"社会保険料控除後の額（円）", "税額（円）"});
+    page.table("appendix-otsu-monthly", heads);
+    for (std::size_t r = 0; r < rows; ++r) {
+        std::vector<std::string> cells;
+        for (std::size_t i = r; i < otsuBracketCount; i += rows) {
+            const OtsuMonthlyBracket& b = otsuMonthlyBrackets[i];
+            const std::int32_t to = i + 1 < otsuBracketCount ? otsuMonthlyBrackets[i + 1].lowerBound - 1 : otsuTableLast;
+            cells.insert(cells.end(), {range(b.lowerBound, to), yen(b.taxAmount)});
+        }
+        cells.resize(2 * groups);
+        page.row(cells);
     }
     page.end();
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -48,7 +49,9 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM lParam)
 
 void start(Program& program)
 {
-    const std::string path = besideThisTest("gensen.exe");
+    // Another build of it, such as a signed release, when one is named.
+    const char* other = std::getenv("GENSEN_EXE");
+    const std::string path = other && *other ? other : besideThisTest("gensen.exe");
     std::string commandLine = "\"";
     commandLine.append(path).append("\"");
     STARTUPINFOA startup = {};

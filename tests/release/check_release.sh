@@ -2,11 +2,14 @@
 # The release, built twice from copies of the sources in other folders whose
 # files carry different times: the same ZIP to the byte, its gensen.exe byte-identical to
 # the one built here, and the three files a clerk opens as they should be.
-#   check_release.sh SOURCE_DIR BUILT_EXE VERSION
+# Then signed with a throwaway certificate; the signed exe is left at
+# SIGNED_EXE for the test that starts it.
+#   check_release.sh SOURCE_DIR BUILT_EXE VERSION SIGNED_EXE
 set -euo pipefail
 src=$1
 built=$2
 version=$3
+signed_out=$4
 work=$(mktemp -d /tmp/gensen-release.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
@@ -72,30 +75,36 @@ width=$(tr -d '\r' <"$readme" | LC_ALL=ja_JP.UTF-8 wc -L)
 page="$work/unpacked/$name/guide.html"
 for part in '<html lang="ja">' '<meta charset="utf-8">' '<style>' '<table>' 'src="data:image/png;base64,' \
     "製品バージョン「$version」" "certutil -hashfile $name.zip SHA256" '「許可する」' '10. 免責事項' \
-    '<ol start="8">'; do
+    '<ol start="8">' 'スマート アプリ コントロール' 'Unicode UTF-8 を使用'; do
     grep -qF "$part" "$page" || fail "guide.html lacks $part"
 done
 # The steps of the example are numbered from 1, not bullets of the list above them.
 LC_ALL=C.UTF-8 grep -qzP '</ul>\n<ol>\n<li><code>gensen\.exe</code> を起動します' "$page" ||
     fail "guide.html does not number the steps from 1"
 for part in "バージョン $version" "certutil -hashfile $name.zip SHA256" '「許可する」' '■ 免責事項' \
-    '給与の列を前月の給与とみなします' '結果はその場で計算し直されます'; do
+    '給与の列を前月の給与とみなします' '結果はその場で計算し直されます' 'スマート アプリ コントロール' 'Unicode UTF-8 を使用'; do
     grep -qF "$part" "$readme" || fail "readme.txt lacks $part"
 done
 ! grep -noE 'src="[^d][^"]*"|<link|<script|url\(|\|---|\*\*' "$page" || fail "guide.html loads from elsewhere or shows Markdown"
 # A line break of the source between Japanese characters would show as a space.
 japanese='[\x{3000}-\x{30ff}\x{4e00}-\x{9fff}\x{ff00}-\x{ffef}]' tags='(</?(strong|em|code)>)*'
 ! LC_ALL=C.UTF-8 grep -Pzo "$japanese$tags\n\s*$tags$japanese" "$page" || fail "guide.html breaks a Japanese line"
+# Printed on A4 with no forced page breaks; each appendix table repeats its header on every page.
+grep -qF '@page { size: A4;' "$page" || fail "guide.html sets no A4 page"
+! grep -noiE '(page-)?break-(before|after): *(page|always|left|right)' "$page" || fail "guide.html forces a page break"
 # The appendix, printed from the program's tables: every row of each, a few by value.
 python3 - "$page" <<'EOF2' || fail "guide.html's appendix does not hold the program's tables"
 import html.parser, sys
 class Tables(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
-        self.tables, self.table, self.row, self.cell = {}, None, None, None
+        self.tables, self.table, self.row, self.cell, self.headed = {}, None, None, None, set()
     def handle_starttag(self, tag, attrs):
         if tag == "table" and dict(attrs).get("id", "").startswith("appendix-"):
-            self.table = self.tables.setdefault(dict(attrs)["id"][9:], [])
+            self.name = dict(attrs)["id"][9:]
+            self.table = self.tables.setdefault(self.name, [])
+        elif tag == "thead" and self.table is not None and not self.table:
+            self.headed.add(self.name)
         elif tag == "tr" and self.table is not None:
             self.row = []
         elif tag == "td" and self.row is not None:
@@ -115,6 +124,9 @@ class Tables(html.parser.HTMLParser):
 parser = Tables()
 parser.feed(open(sys.argv[1], encoding="utf-8").read())
 t = parser.tables
+# The 乙欄 table stands in column groups of (range, tax), read downwards.
+groups = t.get("otsu-monthly", [])
+t["otsu-monthly"] = [g[c:c + 2] for c in range(0, 6, 2) for g in groups if len(g) == 6 and g[c]]
 counts = {"employment": 48, "income-deduction": 6, "kou-monthly": 5, "otsu-monthly": 368, "kou-bonus": 18,
           "otsu-bonus": 4, "bonus-premiums": 3}
 ok = {name: len(t.get(name, [])) for name in counts} == counts
@@ -128,6 +140,30 @@ for table, row in [("employment", ("92,000 〜 95,999", "658", "752")),
                    ("bonus-premiums", ("厚生年金保険料", "6.79 %", "1,500,000"))]:
     ok = ok and row in t.get(table, [])
 ok = ok and t["kou-bonus"][3][3] == "248,000 以上" and t["kou-bonus"][0][1] == "65,000 未満"
+ok = ok and parser.headed == set(counts)
 sys.exit(0 if ok else 1)
 EOF2
-echo "release package $name.zip: reproducible, with gensen.exe as built, guide.html and readme.txt"
+
+# Signed through the release workflow's own step, with a throwaway code-signing
+# certificate: the signature verifies, and removing it gives back the unsigned
+# exe to the byte, so that the reproducible build stays checkable.
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=gensen release check" \
+    -addext extendedKeyUsage=codeSigning -addext keyUsage=digitalSignature \
+    -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null || fail "openssl made no certificate"
+echo "throwaway" >"$work/password"
+openssl pkcs12 -export -in "$work/cert.pem" -inkey "$work/key.pem" -passout "file:$work/password" \
+    -out "$work/cert.p12" || fail "openssl made no PKCS#12 file"
+(cd "$work/first" && GENSEN_SIGN_PKCS12=$work/cert.p12 GENSEN_SIGN_PASSWORD_FILE=$work/password \
+    cmake --workflow --preset release >"$work/signed.log" 2>&1) ||
+    { tail -20 "$work/signed.log" >&2; fail "the signed release workflow failed"; }
+rm -rf "$work/unpacked" && mkdir "$work/unpacked"
+(cd "$work/unpacked" && cmake -E tar xf "$zip")
+signed="$work/unpacked/$name/gensen.exe"
+osslsigncode verify -CAfile "$work/cert.pem" -in "$signed" >"$work/verify.log" 2>&1 ||
+    { cat "$work/verify.log" >&2; fail "the packaged gensen.exe's signature does not verify"; }
+osslsigncode remove-signature -in "$signed" -out "$work/unsigned.exe" >/dev/null
+cmp "$built" "$work/unsigned.exe" || fail "gensen.exe without its signature is not the unsigned exe"
+! cmp -s "$built" "$signed" || fail "the signed package holds the unsigned exe"
+mkdir -p "$(dirname "$signed_out")"
+cp "$signed" "$signed_out"
+echo "release package $name.zip: reproducible, with gensen.exe as built, guide.html and readme.txt; signed and verified"
