@@ -1,8 +1,14 @@
 #include "app/main_window.h"
 
+#include <imm.h>
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     moduleInstance = instance;
+    // No input method in this thread's windows, the buttons and result cells
+    // included: digits typed through one are composed, not typed. Documented
+    // to work only before the thread's first window.
+    ImmDisableIME(0);
     // Without a window the loop would wait forever for a quit that never comes.
     if (!registerMainWindowClass())
         return 1;

@@ -5,6 +5,7 @@
 #include "form/control_tables.h"
 #include "form/form.h"
 #include "form/form_io.h"
+#include "form/input_cell.h"
 
 namespace {
 
@@ -63,8 +64,11 @@ void calculate(ControlId typing)
     calculating = true;
     const FormInputs form = readForm();
     const SalaryColumn salary = runSalaryCalculation(form);
-    writeColumn(salary, salaryCells, typing);
-    writeColumn(runBonusCalculation(form, salary), bonusCells, typing);
+    {
+        const OwnWrite own;
+        writeColumn(salary, salaryCells, typing);
+        writeColumn(runBonusCalculation(form, salary), bonusCells, typing);
+    }
     calculating = false;
 }
 
@@ -75,12 +79,12 @@ void onCalculate()
     calculate(ControlId{});
 }
 
-// Only a change in the cell the clerk is in is the clerk's: the program sets
-// texts elsewhere too, at start-up and in its tests. That cell is the one
-// remembered as the focus arrived (GetFocus would cost a round trip to
-// Wine's server on every keystroke).
+// Any change that is not the program's own is the clerk's, whoever made it
+// (a key, a paste, another program setting the text): the cell's rules take
+// it or undo it, and what they take computes as typing does.
 void onTyped(ControlId cell)
 {
-    if (controlWindow(cell) == rememberedFocus())
+    const bool own = calculating || isOwnWrite();
+    if (takeCellChange(controlWindow(cell), own) && !own)
         calculate(cell);
 }

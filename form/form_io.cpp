@@ -6,6 +6,27 @@
 
 #include <cstring>
 
+namespace {
+
+int ownWrites;
+
+}  // namespace
+
+OwnWrite::OwnWrite()
+{
+    ++ownWrites;
+}
+
+OwnWrite::~OwnWrite()
+{
+    --ownWrites;
+}
+
+bool isOwnWrite()
+{
+    return ownWrites > 0;
+}
+
 std::int32_t readCell(ControlId id)
 {
     char text[amountCellLimit + 1] = {};
@@ -24,7 +45,10 @@ void writeCell(ControlId id, std::int32_t value)
     SendMessageA(cell, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
     if (std::strcmp(shown, text) == 0)
         return;
-    SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    {
+        const OwnWrite own;
+        SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
     // Typing goes on after the number ("015" rewritten "15", then 000, gives
     // 15000), and a "0" where the clerk had emptied the cell is replaced. The
     // cell with the focus is the one remembered as the focus arrived.

@@ -14,5 +14,16 @@ std::int32_t readCell(ControlId id);
 // come back to, it stays after the number, or over a "0" that replaced nothing.
 void writeCell(ControlId id, std::int32_t value);
 
+// Held around the program's own writes to cells: a change they make is not
+// the clerk's, and computes nothing.
+class OwnWrite {
+public:
+    OwnWrite();
+    ~OwnWrite();
+    OwnWrite(const OwnWrite&) = delete;
+    OwnWrite& operator=(const OwnWrite&) = delete;
+};
+bool isOwnWrite();
+
 // Only an exact BST_CHECKED counts.
 bool isChecked(ControlId button);

@@ -2,6 +2,7 @@
 #include "form/form.h"
 
 #include "form/control_tables.h"
+#include "form/form_io.h"
 #include "form/input_cell.h"
 #include "form/subclass.h"
 
@@ -160,8 +161,8 @@ void initCells()
 {
     // The cells the user types into: a typing limit; no input method, since
     // clerks keep the IME on and digits through it arrive as full-width
-    // characters that no cell reads as a number; and the form's own click and
-    // paste.
+    // characters that no cell reads as a number (the whole thread has none
+    // either, where the program starts it); and the form's own rules.
     for (const CellRow& row : cells) {
         const HWND cell = controlWindow(row.id);
         if (row.style != inputStyle) {
@@ -172,6 +173,7 @@ void initCells()
         ImmAssociateContextEx(cell, nullptr, 0);
         adoptInputCell(cell);
     }
+    const OwnWrite own;
     for (HWND cell : cellWindows)
         SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("0"));
 }

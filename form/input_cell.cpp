@@ -1,23 +1,43 @@
 // The cells the clerk types into, beyond what an edit control does: a click
-// that would put the caret before the number selects it, so that typing
-// replaces it instead of adding digits before it, and every paste takes an
-// amount the way people write it, or nothing. A click in a result cell
+// that brings the focus in, or would put the caret before the number,
+// selects it, so that typing replaces it instead of adding digits to it;
+// every paste takes an amount the way people write it, or nothing; and
+// whatever changes the text, only digits stay. A click in a result cell
 // selects its number, ready to copy.
 #include "form/input_cell.h"
 
+#include "form/control_ids.h"
+#include "form/form_io.h"
 #include "form/pasted_amount.h"
 #include "form/subclass.h"
+#include "form/typing_limits.h"
 
+#include <cstring>
+#include <iterator>
 #include <string_view>
 
 namespace {
 
-// The cell in which the button last went down before the number.
-HWND pressedBeforeNumber;
+// The cell in which the button last went down to select the number.
+HWND pressedToSelect;
 
 struct Selection {
     DWORD start = 0, end = 0;
 };
+
+// What each input cell last held that its rules took, and where the caret
+// stood before the latest message that may change the text.
+struct Kept {
+    char text[amountCellLimit + 1] = {};
+    Selection place;
+};
+
+Kept kept[lastCell - firstCell + 1];
+
+Kept& keptOf(HWND cell)
+{
+    return kept[GetDlgCtrlID(cell) - firstCell];
+}
 
 Selection selectionOf(HWND cell)
 {
@@ -51,33 +71,37 @@ bool isBeforeNumber(HWND cell, LPARAM point)
     return GetWindowTextLengthA(cell) > 0 && LOWORD(SendMessageA(cell, EM_CHARFROMPOS, 0, point)) == 0;
 }
 
+// A click that brings the focus in selects the number wherever it lands: a
+// caret inside it would add the next digits to an amount nobody typed.
 LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 {
+    const bool entering = GetFocus() != cell;
     // The platform's handling moves the focus, and the cell left rewrites the
     // form, this cell included: the place is judged only afterwards.
-    const LRESULT result = callPlatform(cell, WM_LBUTTONDOWN, wParam, lParam);
-    pressedBeforeNumber = isBeforeNumber(cell, lParam) ? cell : nullptr;
+    const LRESULT result = callPlatformWide(cell, WM_LBUTTONDOWN, wParam, lParam);
+    pressedToSelect = entering || isBeforeNumber(cell, lParam) ? cell : nullptr;
     return result;
 }
 
 // Selected on the release, so that a drag over the digits keeps what it selected.
 LRESULT onButtonUp(HWND cell, WPARAM wParam, LPARAM lParam)
 {
-    const bool select = pressedBeforeNumber == cell;
-    pressedBeforeNumber = nullptr;
+    const bool select = pressedToSelect == cell;
+    pressedToSelect = nullptr;
     return releaseSelecting(cell, wParam, lParam, select);
 }
 
-// A right click before the number selects it too, so that the menu's
-// 貼り付け replaces it. The focus comes first, so that the cell left has
-// rewritten the form before the place is judged.
+// A right click that brings the focus in, or before the number, selects it
+// too, so that the menu's 貼り付け replaces it. The focus comes first, so
+// that the cell left has rewritten the form before the place is judged.
 LRESULT onRightButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
 {
-    if (GetFocus() != cell)
+    const bool entering = GetFocus() != cell;
+    if (entering)
         SetFocus(cell);
-    if (isBeforeNumber(cell, lParam))
+    if (entering || isBeforeNumber(cell, lParam))
         selectAll(cell);
-    return callPlatform(cell, WM_RBUTTONDOWN, wParam, lParam);
+    return callPlatformWide(cell, WM_RBUTTONDOWN, wParam, lParam);
 }
 
 // Another program may hold the clipboard for a moment.
@@ -144,19 +168,57 @@ LRESULT onKeyDown(HWND cell, WPARAM key, LPARAM lParam)
         pasteAmount(cell);
         return 0;
     }
-    return callPlatform(cell, WM_KEYDOWN, key, lParam);
+    return callPlatformWide(cell, WM_KEYDOWN, key, lParam);
+}
+
+bool canUndo(HWND cell)
+{
+    return SendMessageA(cell, EM_CANUNDO, 0, 0) != 0;
+}
+
+// Every printable character but a digit is refused here, with a beep, before
+// the platform sees it: comctl32 6 would open its balloon over the next rows
+// for what ES_NUMBER refuses. Tab and Enter mean nothing in a one-line cell.
+// Ctrl+Z with nothing to undo would move the caret.
+LRESULT onChar(HWND cell, WPARAM c, LPARAM lParam)
+{
+    if (c == '\t' || c == '\r' || c == '\n')
+        return 0;
+    if (c == 0x1A && !canUndo(cell))
+        return 0;
+    if (c >= 0x20 && c != 0x7F && !(c >= '0' && c <= '9')) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    return callPlatformWide(cell, WM_CHAR, c, lParam);
+}
+
+// The messages by which the text may change: the caret's place before each
+// is kept, for a change that is undone.
+bool mayChangeText(UINT message)
+{
+    switch (message) {
+    case WM_CHAR: case WM_KEYDOWN: case WM_SETTEXT: case EM_REPLACESEL: case WM_PASTE: case WM_CUT: case WM_CLEAR:
+    case WM_UNDO: case EM_UNDO: case WM_CONTEXTMENU: case WM_IME_CHAR: case WM_IME_COMPOSITION: case WM_UNICHAR:
+        return true;
+    }
+    return false;
 }
 
 LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (mayChangeText(message))
+        keptOf(cell).place = selectionOf(cell);
     switch (message) {
     case WM_LBUTTONDOWN: return onButtonDown(cell, wParam, lParam);
     case WM_LBUTTONUP: return onButtonUp(cell, wParam, lParam);
     case WM_RBUTTONDOWN: return onRightButtonDown(cell, wParam, lParam);
     case WM_PASTE: pasteAmount(cell); return 0;
     case WM_KEYDOWN: return onKeyDown(cell, wParam, lParam);
+    case WM_CHAR: return onChar(cell, wParam, lParam);
+    case WM_UNDO: case EM_UNDO: return canUndo(cell) ? callPlatformWide(cell, message, wParam, lParam) : 0;
     }
-    return callPlatform(cell, message, wParam, lParam);
+    return callPlatformWide(cell, message, wParam, lParam);
 }
 
 // A click, not a drag, selects the whole result.
@@ -167,11 +229,46 @@ LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM l
     return callPlatform(cell, message, wParam, lParam);
 }
 
+// The text as the control holds it, in UTF-16: through code page 932 a
+// character outside it would read as "?" or as a look-alike digit ("²").
+bool digitsOnly(HWND cell, char (&text)[amountCellLimit + 1])
+{
+    wchar_t wide[amountCellLimit + 2] = {};
+    const LRESULT length = callPlatformWide(cell, WM_GETTEXT, std::size(wide), reinterpret_cast<LPARAM>(wide));
+    if (length < 0 || length > amountCellLimit)
+        return false;
+    for (LRESULT i = 0; i <= length; ++i) {
+        if (i < length && !(wide[i] >= L'0' && wide[i] <= L'9'))
+            return false;
+        text[i] = static_cast<char>(wide[i]);
+    }
+    return true;
+}
+
 }  // namespace
+
+bool takeCellChange(HWND cell, bool own)
+{
+    Kept& cellKept = keptOf(cell);
+    char text[amountCellLimit + 1];
+    const bool digits = digitsOnly(cell, text);
+    if (digits)
+        std::memcpy(cellKept.text, text, sizeof text);
+    if (digits || own)
+        return true;
+    const Selection place = cellKept.place;
+    {
+        const OwnWrite ownWrite;
+        SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(cellKept.text));
+    }
+    SendMessageA(cell, EM_SETSEL, place.start, place.end);
+    MessageBeep(MB_OK);
+    return false;
+}
 
 void adoptInputCell(HWND cell)
 {
-    subclass(cell, inputCellProc);
+    subclassWide(cell, inputCellProc);
 }
 
 void adoptResultCell(HWND cell)

@@ -2,14 +2,16 @@
 
 namespace {
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\u3000' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-
+// Half-width, full-width and no-break spaces: web pages copy "¥ 300,000"
+// with a no-break space.
 bool isSpace(char16_t c)
 {
-    return c == u' ' || c == u'\u3000';
+    return c == u' ' || c == u'\u3000' || c == u'\u00A0' || c == u'\u202F';
+}
+
+bool isBlank(char16_t c)
+{
+    return isSpace(c) || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
 bool isYenSign(char16_t c)

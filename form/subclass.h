@@ -18,3 +18,18 @@ inline LRESULT callPlatform(HWND control, UINT message, WPARAM wParam, LPARAM lP
     const auto platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_USERDATA));
     return CallWindowProcA(platform, control, message, wParam, lParam);
 }
+
+// The same for a procedure that takes the messages in UTF-16, so that a
+// character from another program or an input method reaches the platform as
+// it was sent, not through code page 932.
+inline void subclassWide(HWND control, WNDPROC procedure)
+{
+    SetWindowLongPtrW(control, GWLP_USERDATA, GetWindowLongPtrW(control, GWLP_WNDPROC));
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
+inline LRESULT callPlatformWide(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto platform = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return CallWindowProcW(platform, control, message, wParam, lParam);
+}

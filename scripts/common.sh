@@ -37,5 +37,5 @@ need_japanese_locale() {
 
 build_packages="cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix"
 fuzz_packages="clang libclang-rt-dev"
-package_packages="python3-markdown"
+package_packages="python3-markdown osslsigncode openssl"
 wine_packages="wine64 fonts-wine fonts-ipafont-gothic xvfb xauth locales xdotool imagemagick"

@@ -15,8 +15,29 @@ TEST_F(FormEvents, AtStartTheFocusIsInThePayWithItsZeroSelected)
     EXPECT_EQ(text(201), "7");
 }
 
+LRESULT CALLBACK countingPlatform(HWND cell, UINT message, WPARAM wParam, LPARAM lParam);
+WNDPROC platformProc;
+int charsSeen;
+
+LRESULT CALLBACK countingPlatform(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    charsSeen += message == WM_CHAR;
+    return CallWindowProcA(platformProc, cell, message, wParam, lParam);
+}
+
 TEST_F(FormEvents, CellsRefuseLettersAndANinthCharacter)
 {
+    // Refused before the platform's procedure, which on Windows would open
+    // its balloon over the next rows; digits and BackSpace reach it.
+    const HWND cell = control(201);
+    platformProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(cell, GWLP_USERDATA));
+    SetWindowLongPtrA(cell, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(countingPlatform));
+    for (const char* keys : {",", ".", "-", "a", "\t", "\r", "1\b"}) {
+        charsSeen = 0;
+        type(201, keys);
+        EXPECT_EQ(charsSeen, keys[0] == '1' ? 2 : 0) << keys;
+    }
+    SetWindowLongPtrA(cell, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(platformProc));
     type(201, "12a3");
     EXPECT_EQ(text(201), "123");
     type(201, "123456789");
@@ -80,7 +101,7 @@ TEST_F(FormEvents, AHugePasteIsRefusedAtOnce)
     EXPECT_EQ(text(216), "26356");
 }
 
-// A click that would put the caret before the number selects it.
+// A click that brings the focus in, or would put the caret before the number, selects it.
 TEST_F(FormEvents, AClickBeforeTheNumberSelectsIt)
 {
     enum Place { rightOfText, blankPart, firstHalf };
@@ -92,10 +113,12 @@ TEST_F(FormEvents, AClickBeforeTheNumberSelectsIt)
         const char* after;   // after BackSpace and 1
     };
     const Row rows[] = {
-        {201, "15000", rightOfText, -1, "15001"}, {201, "15000", blankPart, -1, "1"}, {204, "8200", blankPart, -1, "1"},
+        // Brought in from elsewhere, the click selects wherever it lands; in
+        // the cell that has the focus it places the caret.
+        {201, "15000", rightOfText, -1, "1"},     {201, "1", rightOfText, -1, "1"},   {0, "15000", rightOfText, -1, "1"},
+        {204, "15000", rightOfText, -1, "15001"}, {201, "15000", blankPart, -1, "1"}, {204, "8200", blankPart, -1, "1"},
         {0, "8200", blankPart, -1, "1"},          {201, "", blankPart, -1, "1"},      {201, "15000", blankPart, 2, "1000"},
-        // Wider than the cell, so the click is on the text until leaving 201 rewrites it as "0".
-        {201, "000000000000000000000000007", blankPart, -1, "1"},
+        {204, "15000", rightOfText, 2, "151"},
         // The left half of the first digit, of a 0 three pixels wide too.
         {201, "0", firstHalf, -1, "1"},           {204, "15000", firstHalf, -1, "1"},
     };
@@ -206,25 +229,40 @@ TEST_F(FormEvents, ResultCellsAreReadOnlyAndAClickSelectsTheirNumber)
     EXPECT_EQ(std::pair(start, end), (std::pair<DWORD, DWORD>(0, text(208).size())));
 }
 
-TEST_F(FormEvents, LeavingOtherCellsRecomputesNothing)
+// A value set from outside (another program, a tool) computes as typing
+// does, whichever cell has the focus; leaving a cell that is not an input
+// then changes nothing, and 計算 neither.
+TEST_F(FormEvents, AValueSetFromOutsideComputes)
 {
-    // Set by the program, not typed: in a cell without the focus.
-    SetFocus(control(203));
-    SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
-    SendMessageA(control(211), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("500000"));
-    // 201 and 211 now hold a figure the totals have not seen; leaving these must keep it so.
+    fillSalary("250000", "0", "0", "0", "0", "1");
+    type(201, "250000");
+    const std::string before = text(209) + " " + text(210);
+    SendMessageA(control(204), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12300"));
+    EXPECT_EQ(text(204), "12300");
+    const std::string after = text(209) + " " + text(210);
+    EXPECT_NE(after, before);
     for (int id : {203, 207, 208, 209, 210, 212, 213, 214, 215, 216, 217, 218}) {
         SCOPED_TRACE(id);
         SetFocus(control(id));
         leave();
-        EXPECT_EQ(text(203), "0");
-        EXPECT_EQ(text(210), "0");
-        EXPECT_EQ(text(217), "0");
+        EXPECT_EQ(text(209) + " " + text(210), after);
     }
-    // 計算 itself computes, with no input cell to leave.
     click(301);
-    EXPECT_EQ(text(203), "300000");
-    EXPECT_EQ(text(217), "95867");
+    EXPECT_EQ(text(209) + " " + text(210), after);
+}
+
+// Ctrl+Z after a cell was tidied on leaving, with nothing to undo, leaves the
+// caret where it was: a 5 typed then goes after the number.
+TEST_F(FormEvents, CtrlZWithNothingToUndoKeepsTheCaret)
+{
+    typeAndLeave(201, "0250000");
+    const HWND cell = control(201);
+    SetFocus(cell);
+    SendMessageA(cell, EM_SETSEL, 6, 6);
+    SendMessageA(cell, WM_CHAR, 0x1A, 1);
+    SendMessageA(cell, WM_UNDO, 0, 0);
+    SendMessageA(cell, WM_CHAR, '5', 1);
+    EXPECT_EQ(text(201), "2500005");
 }
 
 // Every change of an input cell's text computes at once, keeping the cell as
@@ -307,18 +345,19 @@ TEST_F(FormEvents, CloseBoxQuitsWithZero)
 TEST_F(FormEvents, OtherCommandsDoNothing)
 {
     SetFocus(control(203));
-    SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300000"));
-    // The calculate and close ids with another notification code, a change
-    // in a cell without the focus, and codes on a cell that start nothing.
+    // Computed at once, but kept as set: a calculation started by any of the
+    // codes below would tidy it to "7".
+    SendMessageA(control(201), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("007"));
+    // The calculate and close ids with another notification code, and codes
+    // on a cell that start nothing.
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(301, BN_DOUBLECLICKED), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(302, BN_SETFOCUS), 0);
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(201, EN_CHANGE), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(201, EN_UPDATE), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(203, EN_CHANGE), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(203, EN_KILLFOCUS), 0);
     EXPECT_TRUE(IsWindow(window));
-    EXPECT_EQ(text(203), "0");
-    EXPECT_EQ(text(201), "300000");
+    EXPECT_EQ(text(203), "7");
+    EXPECT_EQ(text(201), "007");
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ TEST(PastedAmount, TakesTheNumberAsPeopleWriteIt)
         {u"1¥", 8, nullptr},             {u",100", 8, nullptr},               {u"100,", 8, nullptr},
         {u"1,,000", 8, nullptr},         {u"-1", 8, nullptr},                 {u"+1", 8, nullptr},
         {u"1.5", 8, nullptr},            {u"100\t200", 8, nullptr},           {u"1 000", 8, nullptr},
-        {u"12a3", 8, nullptr},           {u"\u0661", 8, nullptr},             {u"1\u00A0", 8, nullptr},
+        {u"12a3", 8, nullptr},           {u"\u0661", 8, nullptr},             {u"1\u00A0", 8, "1"},
+        // No-break spaces where spaces are taken, and not inside the digits.
+        {u"¥\u00A0300,000", 8, "300000"}, {u"300,000\u202F円", 8, "300000"}, {u"1\u00A0000", 8, nullptr},
         // Separators between groups of three digits from the right, and nowhere else.
         {u"1,234,567", 8, "1234567"},    {u"12,345", 8, "12345"},             {u"123，456", 8, "123456"},
         {u"1,2", 8, nullptr},            {u"3,7,0", 8, nullptr},              {u"32,0000", 8, nullptr},
