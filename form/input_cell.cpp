@@ -78,7 +78,7 @@ LRESULT onButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
     const bool entering = GetFocus() != cell;
     // The platform's handling moves the focus, and the cell left rewrites the
     // form, this cell included: the place is judged only afterwards.
-    const LRESULT result = callPlatformWide(cell, WM_LBUTTONDOWN, wParam, lParam);
+    const LRESULT result = callPlatform(cell, WM_LBUTTONDOWN, wParam, lParam);
     pressedToSelect = entering || isBeforeNumber(cell, lParam) ? cell : nullptr;
     return result;
 }
@@ -101,7 +101,7 @@ LRESULT onRightButtonDown(HWND cell, WPARAM wParam, LPARAM lParam)
         SetFocus(cell);
     if (entering || isBeforeNumber(cell, lParam))
         selectAll(cell);
-    return callPlatformWide(cell, WM_RBUTTONDOWN, wParam, lParam);
+    return callPlatform(cell, WM_RBUTTONDOWN, wParam, lParam);
 }
 
 // Another program may hold the clipboard for a moment.
@@ -168,7 +168,7 @@ LRESULT onKeyDown(HWND cell, WPARAM key, LPARAM lParam)
         pasteAmount(cell);
         return 0;
     }
-    return callPlatformWide(cell, WM_KEYDOWN, key, lParam);
+    return callPlatform(cell, WM_KEYDOWN, key, lParam);
 }
 
 bool canUndo(HWND cell)
@@ -190,7 +190,7 @@ LRESULT onChar(HWND cell, WPARAM c, LPARAM lParam)
         MessageBeep(MB_OK);
         return 0;
     }
-    return callPlatformWide(cell, WM_CHAR, c, lParam);
+    return callPlatform(cell, WM_CHAR, c, lParam);
 }
 
 // The messages by which the text may change: the caret's place before each
@@ -216,9 +216,9 @@ LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lP
     case WM_PASTE: pasteAmount(cell); return 0;
     case WM_KEYDOWN: return onKeyDown(cell, wParam, lParam);
     case WM_CHAR: return onChar(cell, wParam, lParam);
-    case WM_UNDO: case EM_UNDO: return canUndo(cell) ? callPlatformWide(cell, message, wParam, lParam) : 0;
+    case WM_UNDO: case EM_UNDO: return canUndo(cell) ? callPlatform(cell, message, wParam, lParam) : 0;
     }
-    return callPlatformWide(cell, message, wParam, lParam);
+    return callPlatform(cell, message, wParam, lParam);
 }
 
 // A click, not a drag, selects the whole result.
@@ -234,7 +234,7 @@ LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM l
 bool digitsOnly(HWND cell, char (&text)[amountCellLimit + 1])
 {
     wchar_t wide[amountCellLimit + 2] = {};
-    const LRESULT length = callPlatformWide(cell, WM_GETTEXT, std::size(wide), reinterpret_cast<LPARAM>(wide));
+    const LRESULT length = callPlatform(cell, WM_GETTEXT, std::size(wide), reinterpret_cast<LPARAM>(wide));
     if (length < 0 || length > amountCellLimit)
         return false;
     for (LRESULT i = 0; i <= length; ++i) {
@@ -268,7 +268,7 @@ bool takeCellChange(HWND cell, bool own)
 
 void adoptInputCell(HWND cell)
 {
-    subclassWide(cell, inputCellProc);
+    subclass(cell, inputCellProc);
 }
 
 void adoptResultCell(HWND cell)

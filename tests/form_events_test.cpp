@@ -22,7 +22,7 @@ int charsSeen;
 LRESULT CALLBACK countingPlatform(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
     charsSeen += message == WM_CHAR;
-    return CallWindowProcA(platformProc, cell, message, wParam, lParam);
+    return CallWindowProcW(platformProc, cell, message, wParam, lParam);
 }
 
 TEST_F(FormEvents, CellsRefuseLettersAndANinthCharacter)

@@ -122,6 +122,16 @@ click_raw() {
     click_at $((client_x + x + ${2:-8})) $((client_y + y + h / 2))
 }
 
+# Clicks a cell DX pixels right of where its first character starts.
+click_first_character() {
+    local first y h
+    ask first "$1"
+    first=$answer
+    ask rect "$1"
+    read -r _ y _ h <<<"$answer"
+    click_at $((client_x + first + $2)) $((client_y + y + h / 2))
+}
+
 # Every control takes the focus when clicked: wait for it before the next key.
 click() {
     click_raw "$@"

@@ -78,11 +78,7 @@ type_into 205 0
 
 # A click on the left half of the "0" selects it, so typing replaces it.
 click 201
-ask first 204
-first=$answer
-ask rect 204
-read -r _ y _ h <<<"$answer"
-click_at $((client_x + first + 1)) $((client_y + y + h / 2))
+click_first_character 204 1
 expect "focus in 204" 204 focus
 xdo type 8
 expect "8 typed after a click on the left half of 0" 8 text 204
@@ -157,15 +153,27 @@ click 204
 xdo type 9000
 expect "9000 typed after a click in the blank part of 204" 9000 text 204
 
-# A click right of the text in another cell keeps the caret where it lands,
-# though leaving 201 rewrites 204 with the same text.
+# A click that brings the focus in selects the number wherever it lands, even
+# right of the text, though leaving 201 rewrites 204 with the same text; a
+# second click there (not a double click) places the caret.
 type_into 204 15000
 type_into 201 200000
 click 204 114
 expect "totals after leaving 201 for 204" "210000" text 203
+xdo type 25
+expect "25 typed over the number a click from 201 selects" 25 text 204
+sleep 0.6
+click 204 114
 xdo key BackSpace
 xdo type 1
-expect "BackSpace and 1 after the click right of 15000" "15001" text 204
+expect "BackSpace and 1 after a second click right of 25" 21 text 204
+
+# On the middle of the "1" in 219 too: 2 typed gives 2, not 12.
+click 201
+click_first_character 219 3
+expect "focus in 219" 219 focus
+xdo type 2
+expect "2 typed over the 1 a click on it selects" 2 text 219
 
 click_raw 302
 wait_exit "閉じる"
