@@ -250,7 +250,7 @@ bool digitsOnly(HWND cell, char (&text)[amountCellLimit + 1])
 bool takeCellChange(HWND cell, bool own)
 {
     Kept& cellKept = keptOf(cell);
-    char text[amountCellLimit + 1];
+    char text[amountCellLimit + 1] = {};
     const bool digits = digitsOnly(cell, text);
     if (digits)
         std::memcpy(cellKept.text, text, sizeof text);
