@@ -54,22 +54,14 @@ void writeColumn(const Column& column, const Shown<Column> (&shown)[N], ControlI
             writeCell(cell.cell, column.*cell.figure);
 }
 
-// The program's own writes change cells too: they start no second calculation.
-bool calculating;
-
+// Its writes are the program's own (writeCell), so they start no second
+// calculation.
 void calculate(ControlId typing)
 {
-    if (calculating)
-        return;
-    calculating = true;
     const FormInputs form = readForm();
     const SalaryColumn salary = runSalaryCalculation(form);
-    {
-        const OwnWrite own;
-        writeColumn(salary, salaryCells, typing);
-        writeColumn(runBonusCalculation(form, salary), bonusCells, typing);
-    }
-    calculating = false;
+    writeColumn(salary, salaryCells, typing);
+    writeColumn(runBonusCalculation(form, salary), bonusCells, typing);
 }
 
 }  // namespace
@@ -84,7 +76,7 @@ void onCalculate()
 // it or undo it, and what they take computes as typing does.
 void onTyped(ControlId cell)
 {
-    const bool own = calculating || isOwnWrite();
+    const bool own = isOwnWrite();
     if (takeCellChange(controlWindow(cell), own) && !own)
         calculate(cell);
 }
