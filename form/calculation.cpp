@@ -76,7 +76,6 @@ void onCalculate()
 // it or undo it, and what they take computes as typing does.
 void onTyped(ControlId cell)
 {
-    const bool own = isOwnWrite();
-    if (takeCellChange(controlWindow(cell), own) && !own)
+    if (takeCellChange(controlWindow(cell)) && !isOwnWrite())
         calculate(cell);
 }

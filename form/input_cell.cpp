@@ -247,15 +247,14 @@ bool digitsOnly(HWND cell, char (&text)[amountCellLimit + 1])
 
 }  // namespace
 
-bool takeCellChange(HWND cell, bool own)
+bool takeCellChange(HWND cell)
 {
     Kept& cellKept = keptOf(cell);
     char text[amountCellLimit + 1] = {};
-    const bool digits = digitsOnly(cell, text);
-    if (digits)
+    if (digitsOnly(cell, text)) {
         std::memcpy(cellKept.text, text, sizeof text);
-    if (digits || own)
         return true;
+    }
     const Selection place = cellKept.place;
     {
         const OwnWrite ownWrite;

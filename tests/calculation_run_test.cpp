@@ -150,15 +150,19 @@ TEST_F(CellReading, TextThatIsNotDigitsIsUndone)
         {205, "1000", nullptr, "+7", nullptr},        {219, "1", nullptr, "2x", nullptr},
         {201, "250000", nullptr, "1,000", nullptr},   {211, "0", nullptr, "00500000", "00500000"},
     };
+    auto figures = [this] {
+        std::string shown;
+        for (int id = 207; id <= 218; ++id)
+            shown += text(id) + " ";
+        return shown;
+    };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.id << " " << (row.set ? row.set : "wide"));
         const HWND cell = control(row.id);
         SetWindowTextA(cell, row.before);
         SetFocus(cell);
         SendMessageA(cell, EM_SETSEL, 3, 3);
-        std::string figures;
-        for (int id = 207; id <= 218; ++id)
-            figures += text(id) + " ";
+        const std::string before = figures();
         if (row.set)
             SendMessageA(cell, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(row.set));
         else
@@ -170,10 +174,7 @@ TEST_F(CellReading, TextThatIsNotDigitsIsUndone)
         SendMessageA(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         const DWORD caret = std::min<DWORD>(3, std::strlen(row.before));
         EXPECT_EQ(std::pair(start, end), std::pair(caret, caret));
-        std::string after;
-        for (int id = 207; id <= 218; ++id)
-            after += text(id) + " ";
-        EXPECT_EQ(after, figures);
+        EXPECT_EQ(figures(), before);
     }
 }
 
