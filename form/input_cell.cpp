@@ -12,6 +12,7 @@
 #include "form/subclass.h"
 #include "form/typing_limits.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -32,11 +33,14 @@ struct Kept {
     Selection place;
 };
 
-Kept kept[lastCell - firstCell + 1];
+// One per cell id, and a spare last one for any other control: never memory
+// past the table.
+Kept kept[lastCell - firstCell + 2];
 
 Kept& keptOf(HWND cell)
 {
-    return kept[GetDlgCtrlID(cell) - firstCell];
+    const auto slot = static_cast<std::size_t>(GetDlgCtrlID(cell) - firstCell);
+    return kept[std::min(slot, std::size(kept) - 1)];
 }
 
 Selection selectionOf(HWND cell)
@@ -231,14 +235,15 @@ LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM l
 
 // The text as the control holds it, in UTF-16: through code page 932 a
 // character outside it would read as "?" or as a look-alike digit ("²").
+// The digits go into text, which comes zeroed.
 bool digitsOnly(HWND cell, char (&text)[amountCellLimit + 1])
 {
     wchar_t wide[amountCellLimit + 2] = {};
     const LRESULT length = callPlatform(cell, WM_GETTEXT, std::size(wide), reinterpret_cast<LPARAM>(wide));
     if (length < 0 || length > amountCellLimit)
         return false;
-    for (LRESULT i = 0; i <= length; ++i) {
-        if (i < length && !(wide[i] >= L'0' && wide[i] <= L'9'))
+    for (LRESULT i = 0; i < length; ++i) {
+        if (!(wide[i] >= L'0' && wide[i] <= L'9'))
             return false;
         text[i] = static_cast<char>(wide[i]);
     }
