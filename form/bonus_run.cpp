@@ -7,10 +7,9 @@
 
 BonusColumn runBonusCalculation(const FormInputs& form, const SalaryColumn& salary)
 {
-    InsurancePremiumCalculator premiums;
-    WithholdingTaxCalculator taxes;
-
     BonusColumn column;
+    InsurancePremiumCalculator& premiums = column.premiums;
+    WithholdingTaxCalculator& taxes = column.taxes;
     column.bonus = form.bonus;
     // The salary column stands for the previous month's pay: the rate is
     // chosen by it after its social insurance.

@@ -4,6 +4,9 @@
 // enters, the two columns that a calculation fills, and the sums in them.
 #include <cstdint>
 
+#include "insurance/insurance_premium_calculator.h"
+#include "tax/withholding_tax_calculator.h"
+
 // The seven input cells as read and the options as set.
 struct FormInputs {
     std::int32_t taxablePay = 0;     // 給与 課税支給額
@@ -30,6 +33,9 @@ struct SalaryColumn {
     std::int32_t tax = 0;             // 208
     std::int32_t totalDeductions = 0; // 209
     std::int32_t netPay = 0;          // 210
+    // The calculators as the run left them: what made each figure.
+    InsurancePremiumCalculator premiums;
+    WithholdingTaxCalculator taxes;
 };
 
 struct BonusColumn {
@@ -41,6 +47,8 @@ struct BonusColumn {
     std::int32_t tax = 0;             // 216
     std::int32_t totalDeductions = 0; // 217
     std::int32_t netPay = 0;          // 218
+    InsurancePremiumCalculator premiums;
+    WithholdingTaxCalculator taxes;
 };
 
 // The calculators' selectors for the options as set.
@@ -53,6 +61,7 @@ std::int32_t salarySocialInsurance(const SalaryColumn& salary);
 
 // The two calculation runs, salary first: the bonus run takes the salary
 // column just computed as last month's pay. Each owns its calculators for
-// the run alone, so nothing is kept from one calculation to the next.
+// the run alone, so nothing is kept from one calculation to the next; the
+// column it returns holds them as they were left.
 SalaryColumn runSalaryCalculation(const FormInputs& form);
 BonusColumn runBonusCalculation(const FormInputs& form, const SalaryColumn& salary);

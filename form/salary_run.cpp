@@ -22,10 +22,9 @@ std::int32_t salarySocialInsurance(const SalaryColumn& salary)
 
 SalaryColumn runSalaryCalculation(const FormInputs& form)
 {
-    InsurancePremiumCalculator premiums;
-    WithholdingTaxCalculator taxes;
-
     SalaryColumn column;
+    InsurancePremiumCalculator& premiums = column.premiums;
+    WithholdingTaxCalculator& taxes = column.taxes;
     column.taxablePay = form.taxablePay;
     column.nonTaxablePay = form.nonTaxablePay;
     column.health = form.health;

@@ -31,9 +31,9 @@ void InsurancePremiumCalculator::computeBonusPremiums(std::int32_t nursingExempt
 {
     if (amount <= 0)
         return;
-    const std::int32_t rounded = amount / 1'000 * 1'000;
-    healthPremium = bonusPremium(rounded, healthRate);
-    pensionPremium = bonusPremium(rounded, pensionRate);
+    standardBonus = amount / 1'000 * 1'000;
+    healthPremium = bonusPremium(standardBonus, healthRate);
+    pensionPremium = bonusPremium(standardBonus, pensionRate);
     if (nursingExempt == withNursingCare)
-        nursingPremium = bonusPremium(rounded, nursingRate);
+        nursingPremium = bonusPremium(standardBonus, nursingRate);
 }

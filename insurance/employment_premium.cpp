@@ -20,12 +20,14 @@ void InsurancePremiumCalculator::computeEmploymentPremium(std::int32_t category,
     constexpr EmploymentBracket first = employmentBrackets[0];
     constexpr EmploymentBracket last = std::end(employmentBrackets)[-1];
     if (isBonus != onBonus && amount >= first.from && amount <= last.to) {
-        const EmploymentBracket& bracket = *std::lower_bound(
+        const EmploymentBracket* bracket = std::lower_bound(
             std::begin(employmentBrackets), std::end(employmentBrackets), amount,
             [](const EmploymentBracket& b, std::int32_t a) { return b.to < a; });
-        employmentPremium = category == employmentCategoryA ? bracket.premiumA : bracket.premiumB;
+        employmentBracket = static_cast<std::int32_t>(bracket - std::begin(employmentBrackets));
+        employmentPremium = category == employmentCategoryA ? bracket->premiumA : bracket->premiumB;
         return;
     }
+    employmentBracket = -1;
     const double rate = category == employmentCategoryA ? employmentRateA : employmentRateB;
     employmentPremium = static_cast<std::int32_t>(static_cast<double>(amount) * rate);
 }

@@ -26,6 +26,9 @@ public:
     std::int32_t nursingPremium = 0;
     std::int32_t pensionPremium = 0;
     std::int32_t employmentPremium = 0;
+    // What the premiums were made of, kept so that they can be explained.
+    std::int32_t employmentBracket = -1;  // in employmentBrackets; -1: by the rate
+    std::int32_t standardBonus = 0;       // the bonus rounded down to 1,000 yen
 
     void getEmploymentPremium(std::int32_t amount, std::int32_t category, std::int32_t isBonus,
                               std::int32_t& premium);

@@ -9,63 +9,61 @@
 
 #include <algorithm>
 
-namespace {
-
-// In integers, since every rate is a whole percent: a double would decide
-// the yen wherever the product falls just under it.
-std::int32_t percentOf(std::int32_t taxableBonus, std::int32_t percent)
+void WithholdingTaxCalculator::computeBonusTax(std::int32_t column)
 {
-    return static_cast<std::int32_t>(std::int64_t{taxableBonus} * percent / 100);
+    afterInsurance = wrapSub(pay, socialInsurance);
+    if (afterInsurance <= 0) {
+        bonusMethod = bonusNothingToTax;
+        tax = 0;
+    } else if (previousMonthAmount <= 0 || afterInsurance > std::int64_t{previousMonthAmount} * 10) {
+        bonusMethod = bonusByMonthlyTable;
+        computeBonusTaxByMonthlyTable(column);
+    } else {
+        bonusMethod = bonusByRateTable;
+        if (column == kouColumn)
+            computeKouBonusTax();
+        else
+            computeOtsuBonusTax();
+        // In integers, since every rate is a whole percent: a double would
+        // decide the yen wherever the product falls just under it.
+        tax = static_cast<std::int32_t>(std::int64_t{afterInsurance} * bonusPercent / 100);
+    }
 }
-
-}  // namespace
 
 // After a month without pay, or for a bonus over ten times that pay, a rate
 // chosen by the month would be meaningless: the tax is then six times the
 // rise of the monthly tax when a sixth of the bonus is added to the month.
-bool WithholdingTaxCalculator::computeBonusTaxOutsideRateTable(std::int32_t column, std::int32_t taxableBonus)
+void WithholdingTaxCalculator::computeBonusTaxByMonthlyTable(std::int32_t column)
 {
-    if (taxableBonus <= 0) {
-        tax = 0;
-        return true;
-    }
-    if (previousMonthAmount > 0 && taxableBonus <= std::int64_t{previousMonthAmount} * 10)
-        return false;
     const std::int32_t month = std::max(previousMonthAmount, 0);
-    const std::int32_t monthWithSixth = clampToInt32(std::int64_t{month} + taxableBonus / 6);
+    monthWithSixth = clampToInt32(std::int64_t{month} + afterInsurance / 6);
     // A calculator of its own, so the bonus call leaves the deductions alone.
     WithholdingTaxCalculator monthly;
-    std::int32_t withSixth = 0;
-    std::int32_t without = 0;
-    monthly.getMonthlyTax(monthWithSixth, 0, dependents, column, withSixth);
-    monthly.getMonthlyTax(month, 0, dependents, column, without);
-    tax = clampToInt32(std::max<std::int64_t>((std::int64_t{withSixth} - without) * 6, 0));
-    return true;
+    monthly.dependents = dependents;
+    monthly.pay = monthWithSixth;
+    monthly.computeMonthlyTax(column);
+    taxWithSixth = monthly.tax;
+    monthly.pay = month;
+    monthly.computeMonthlyTax(column);
+    taxOfMonth = monthly.tax;
+    tax = clampToInt32(std::max<std::int64_t>((std::int64_t{taxWithSixth} - taxOfMonth) * 6, 0));
 }
 
+// The rate tables: the last band whose lower bound the month reaches.
 void WithholdingTaxCalculator::computeKouBonusTax()
 {
-    const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
-    if (computeBonusTaxOutsideRateTable(kouColumn, taxableBonus))
+    bonusPercent = 0;
+    if (dependents < 0)
         return;
-    std::int32_t percent = 0;
-    if (dependents >= 0) {
-        const std::int32_t column = std::min(dependents, 7);  // the last column is "7 or more"
-        for (const KouBonusRateBand& band : kouBonusRateBands)
-            if (previousMonthAmount >= band.lowerBound[column])
-                percent = band.percent;
-    }
-    tax = percentOf(taxableBonus, percent);
+    const std::int32_t column = std::min(dependents, 7);  // the last column is "7 or more"
+    for (const KouBonusRateBand& band : kouBonusRateBands)
+        if (previousMonthAmount >= band.lowerBound[column])
+            bonusPercent = band.percent;
 }
 
 void WithholdingTaxCalculator::computeOtsuBonusTax()
 {
-    const std::int32_t taxableBonus = wrapSub(pay, socialInsurance);
-    if (computeBonusTaxOutsideRateTable(otsuColumn, taxableBonus))
-        return;
-    std::int32_t percent = 0;
     for (const OtsuBonusRateBand& band : otsuBonusRateBands)
         if (previousMonthAmount >= band.lowerBound)
-            percent = band.percent;
-    tax = percentOf(taxableBonus, percent);
+            bonusPercent = band.percent;
 }

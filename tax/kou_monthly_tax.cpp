@@ -9,13 +9,14 @@
 
 namespace {
 
+// The first row whose upper bound the key does not pass.
 template <typename Row, std::size_t N>
-const Row& rowFor(const Row (&rows)[N], std::int32_t key)
+std::int32_t rowFor(const Row (&rows)[N], std::int32_t key)
 {
-    for (const Row& row : rows)
-        if (key <= row.upTo)
-            return row;
-    return rows[N - 1];
+    for (std::size_t i = 0; i < N; ++i)
+        if (key <= rows[i].upTo)
+            return static_cast<std::int32_t>(i);
+    return static_cast<std::int32_t>(N - 1);
 }
 
 // The least whole number not below a / b, for b > 0.
@@ -30,20 +31,23 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b)
 // then round up to one yen short.
 void WithholdingTaxCalculator::computeIncomeDeduction()
 {
-    const std::int32_t a = wrapSub(pay, socialInsurance);
-    const IncomeDeductionRow& row = rowFor(incomeDeductionRows, a);
-    incomeDeduction = static_cast<std::int32_t>(ceilDiv(std::int64_t{a} * row.numerator, row.denominator) + row.constant);
+    afterInsurance = wrapSub(pay, socialInsurance);
+    incomeDeductionRow = rowFor(incomeDeductionRows, afterInsurance);
+    const IncomeDeductionRow& row = incomeDeductionRows[incomeDeductionRow];
+    incomeDeduction =
+        static_cast<std::int32_t>(ceilDiv(std::int64_t{afterInsurance} * row.numerator, row.denominator) + row.constant);
 }
 
 void WithholdingTaxCalculator::computeKouMonthlyTax()
 {
-    const std::int32_t t = clampToInt32(std::int64_t{pay} - personalDeduction - incomeDeduction - socialInsurance);
-    if (t <= 0) {
+    taxableIncome = clampToInt32(std::int64_t{pay} - personalDeduction - incomeDeduction - socialInsurance);
+    if (taxableIncome <= 0) {
         tax = 0;
         return;
     }
-    const KouMonthlyBracket& row = rowFor(kouMonthlyBrackets, t);
+    kouBracket = rowFor(kouMonthlyBrackets, taxableIncome);
+    const KouMonthlyBracket& row = kouMonthlyBrackets[kouBracket];
     // Subtracting the first bracket's 0.0 leaves the product exactly as it is.
-    const double v = (static_cast<double>(t) * row.rate - row.subtrahend) * 0.1 + 0.5;
+    const double v = (static_cast<double>(taxableIncome) * row.rate - row.subtrahend) * 0.1 + 0.5;
     tax = static_cast<std::int32_t>(v) * 10;
 }

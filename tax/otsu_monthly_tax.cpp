@@ -12,7 +12,8 @@
 // a double product can fall just under the whole yen it stands for.
 void WithholdingTaxCalculator::computeOtsuMonthlyTax()
 {
-    const std::int32_t payAfterInsurance = wrapSub(pay, socialInsurance);
+    const std::int32_t payAfterInsurance = afterInsurance = wrapSub(pay, socialInsurance);
+    otsuBracket = -1;
     if (payAfterInsurance < 0) {
         tax = 0;  // premiums above the pay leave nothing to tax, not a refund
     } else if (payAfterInsurance < otsuTableFirst) {
@@ -20,7 +21,8 @@ void WithholdingTaxCalculator::computeOtsuMonthlyTax()
     } else if (payAfterInsurance <= otsuTableLast) {
         const auto above = std::upper_bound(otsuMonthlyBrackets.begin(), otsuMonthlyBrackets.end(), payAfterInsurance,
                                             [](std::int32_t k, const OtsuMonthlyBracket& b) { return k < b.lowerBound; });
-        tax = std::prev(above)->taxAmount;
+        otsuBracket = static_cast<std::int32_t>(std::prev(above) - otsuMonthlyBrackets.begin());
+        tax = otsuMonthlyBrackets[otsuBracket].taxAmount;
     } else {
         const std::int64_t excess = std::int64_t{payAfterInsurance} - (otsuTableLast + 1);
         tax = static_cast<std::int32_t>(otsuAboveTableBase + excess * otsuAboveTablePercent / 100);

@@ -2,10 +2,6 @@
 // computation of the column asked for, and hands back the tax.
 #include "tax/withholding_tax_calculator.h"
 
-#include "tax/kou_monthly_table.h"
-
-#include "common/wrapping.h"
-
 WithholdingTaxCalculator::WithholdingTaxCalculator() = default;
 
 WithholdingTaxCalculator::~WithholdingTaxCalculator() = default;
@@ -17,17 +13,7 @@ void WithholdingTaxCalculator::getMonthlyTax(std::int32_t pay, std::int32_t soci
     this->pay = pay;
     this->socialInsurance = socialInsurance;
     this->dependents = dependents;
-    if (column == kouColumn) {
-        computeIncomeDeduction();
-        // Widened and clamped: a wrapped deduction would turn an absurd
-        // dependents count into an absurd tax instead of none.
-        personalDeduction = clampToInt32((std::int64_t{dependents} + 1) * personalDeductionPerPerson);
-        computeKouMonthlyTax();
-    } else if (column == otsuColumn) {
-        computeOtsuMonthlyTax();
-    } else {
-        this->tax = 0;
-    }
+    computeMonthlyTax(column);
     tax = this->tax;
 }
 
@@ -39,10 +25,8 @@ void WithholdingTaxCalculator::getBonusTax(std::int32_t bonus, std::int32_t prev
     this->previousMonthAmount = previousMonthAmount;
     this->socialInsurance = socialInsurance;
     this->dependents = dependents;
-    if (column == kouColumn)
-        computeKouBonusTax();
-    else if (column == otsuColumn)
-        computeOtsuBonusTax();
+    if (column == kouColumn || column == otsuColumn)
+        computeBonusTax(column);
     else
         this->tax = 0;
     tax = this->tax;
