@@ -2,6 +2,7 @@
 // form tests, under Wine): typed figures in, both columns out.
 #include "form/decimal_text.h"
 #include "form/columns.h"
+#include "form/explanation.h"
 
 #include <gtest/gtest.h>
 
@@ -75,21 +76,128 @@ const RunCase cases[] = {
     {"rate key just below a band", "415954", "0", "14000", "2000", "27000", "0", "686000", {},
      {"415954", "0", "415954", "14000", "2000", "27000", "2954", "17550", "63504", "352450",
       "686000", "28126", "3807", "46579", "4802", "48214", "131528", "554472"}},
+    // Both ends of the 乙欄 table: 5 % of 79,440, and 392,800 plus 35 % of 856,000.
+    {"otsu below the table", "80000", "0", "0", "0", "0", "0", "0", {.kou = false},
+     {"80000", "0", "80000", "0", "0", "0", "560", "3972", "4532", "75468",
+      "0", "0", "0", "0", "0", "0", "0", "0"}},
+    {"otsu above the table", "2000000", "0", "0", "0", "0", "0", "0", {.kou = false},
+     {"2000000", "0", "2000000", "0", "0", "0", "14000", "692400", "706400", "1293600",
+      "0", "0", "0", "0", "0", "0", "0", "0"}},
+    // A bonus over ten times last month's 1,986,000: the monthly-table method.
+    {"bonus over ten months", "2000000", "0", "0", "0", "0", "0", "50000000", {.age40 = false},
+     {"2000000", "0", "2000000", "0", "0", "0", "14000", "405610", "419610", "1580390",
+      "50000000", "82000", "0", "101850", "350000", "17387340", "17921190", "32078810"}},
     // The ceilings hold the premiums; the employment premium has none.
     {"nine-digit total", "99999999", "99999999", "0", "0", "0", "0", "50000000", {},
      {"99999999", "99999999", "199999998", "0", "0", "0", "1399999", "34365430", "35765429", "164234569",
       "50000000", "82000", "11100", "101850", "350000", "17309267", "17854217", "32145783"}},
 };
 
+// The cells whose figures explain themselves.
+constexpr int explained[] = {203, 207, 208, 209, 210, 212, 213, 214, 215, 216, 217, 218};
+
+// The last number of an explanation, its separators dropped: the figure it explains.
+std::string lastNumber(const std::string& text)
+{
+    const std::size_t end = text.find_last_of("0123456789");
+    if (end == std::string::npos)
+        return "";
+    std::size_t start = text.find_last_not_of("0123456789,", end) + 1;
+    if (start > 0 && text[start - 1] == '-')
+        --start;
+    std::string digits;
+    for (char c : text.substr(start, end + 1 - start))
+        if (c != ',')
+            digits += c;
+    return digits;
+}
+
 #ifndef GENSEN_FORM_TESTS
-TEST(CalculationRun, WorkedCasesOnPlainValues)
+FormInputs formOf(const RunCase& c)
 {
     auto value = [](const char* text) { return cellValue(text, std::strlen(text)); };
+    return FormInputs{value(c.taxable), value(c.nonTaxable), value(c.health), value(c.nursing),
+                      value(c.pension), value(c.bonus),      value(c.dependents), c.checks.age40,
+                      c.checks.insured, c.checks.kou,        c.checks.categoryA};
+}
+
+std::string explanation(int cell, const FormInputs& form)
+{
+    const SalaryColumn s = runSalaryCalculation(form);
+    char text[explanationSize];
+    explainFigure(cell, form, s, runBonusCalculation(form, s), text);
+    return text;
+}
+
+// No explanation shows a figure other than its cell's: each ends on it.
+TEST(Explanation, EndsOnTheFigureOfItsCell)
+{
+    for (const RunCase& c : cases) {
+        for (int cell : explained) {
+            SCOPED_TRACE(testing::Message() << c.name << ", cell " << cell);
+            const std::string text = explanation(cell, formOf(c));
+            EXPECT_GT(text.find('\n'), 0u);
+            EXPECT_EQ(lastNumber(text), c.expected[cell - 201]);
+        }
+    }
+    EXPECT_EQ(explanation(201, formOf(cases[1])), "");
+    EXPECT_EQ(explanation(219, formOf(cases[1])), "");
+}
+
+// Every number that went into a figure, as the guide works its examples.
+TEST(Explanation, ShowsEveryNumberThatMadeTheFigure)
+{
+    struct Row {
+        int runCase, cell;
+        const char* text;
+    };
+    const Row rows[] = {
+        {1, 207, "支給額合計 210,000円 は雇用保険料額表の\n210,000円以上 215,999円以下の行\nA欄の額: 1,491円"},
+        {4, 207, "「雇用保険対象」のチェックがないので\n雇用保険料は 0円"},
+        {1, 215, "賞与 500,000円 × 7/1000 (A欄)\n1円未満を切り捨てて 3,500円"},
+        {6, 208, "社会保険料等控除後の給与等の金額:\n課税支給額 400,000 - (健康 8,200\n+ 介護 1,000 + 厚生 13,580 + 雇用 "
+                 "2,846)\n= 374,374円\n給与所得控除: 374,374 × 20% + 45,000\n= 119,875円 (1円未満切り上げ)\n"
+                 "基礎控除と扶養控除: 31,667円 × 2人\n= 63,334円\n課税給与所得金額: 374,374 - 119,875 - 63,334\n"
+                 "= 191,165円\n税額: 191,165 × 8% - 0\n10円未満を四捨五入して 15,290円"},
+        {0, 208, "社会保険料等控除後の給与等の金額:\n課税支給額 0 - (健康 0\n+ 介護 0 + 厚生 0 + 雇用 0)\n= 0円\n"
+                 "給与所得控除: 54,167円 (135,416円以下)\n基礎控除と扶養控除: 31,667円 × 1人\n= 31,667円\n"
+                 "課税給与所得金額: 0 - 54,167 - 31,667\n= -85,834円\n控除が給与を上回り 0円以下なので\n源泉徴収税は 0円"},
+        {5, 208, "社会保険料等控除後の給与等の金額:\n課税支給額 200,000 - (健康 8,200\n+ 介護 1,000 + 厚生 13,580 + 雇用 "
+                 "1,491)\n= 175,729円\n月額表の乙欄 175,000円以上\n177,000円未満の行の税額: 10,900円"},
+        {12, 208, "社会保険料等控除後の給与等の金額:\n課税支給額 80,000 - (健康 0\n+ 介護 0 + 厚生 0 + 雇用 560)\n"
+                  "= 79,440円\n月額表の乙欄の表より下 (87,000円未満) なので\n79,440 × 5%、1円未満を切り捨てて 3,972円"},
+        {13, 208, "社会保険料等控除後の給与等の金額:\n課税支給額 2,000,000 - (健康 0\n+ 介護 0 + 厚生 0 + 雇用 14,000)\n"
+                  "= 1,986,000円\n1,130,000円以上なので 392,800円 +\n(1,986,000 - 1,130,000) × 35%\n"
+                  "1円未満を切り捨てて 692,400円"},
+        {9, 208, "社会保険料等控除後の給与等の金額:\n課税支給額 10,000 - (健康 8,200\n+ 介護 1,000 + 厚生 13,580 + 雇用 "
+                 "70)\n= -12,850円\n社会保険料が給与を上回るので\n源泉徴収税は 0円"},
+        {6, 216, "賞与から社会保険料を引いた額:\n500,000 - (20,500 + 2,775 + 33,950 + 3,500)\n= 439,275円\n"
+                 "前月の社会保険料等控除後の給与等の金額:\n課税支給額 400,000 - (健康 8,200\n+ 介護 1,000 + 厚生 13,580 + "
+                 "雇用 2,846)\n= 374,374円\n算出率の表の甲欄 扶養1人の列: 8%\n439,275 × 8%、1円未満を切り捨てて 35,142円"},
+        {14, 216, "賞与から社会保険料を引いた額:\n50,000,000 - (82,000 + 0 + 101,850 + 350,000)\n= 49,466,150円\n"
+                  "前月の社会保険料等控除後の給与等の金額:\n課税支給額 2,000,000 - (健康 0\n+ 介護 0 + 厚生 0 + 雇用 14,000)\n"
+                  "= 1,986,000円\n前月の金額の10倍 (19,860,000円) を超えるので\n月額表を使う方法 (甲欄):\n"
+                  "6分の1: 49,466,150 ÷ 6 = 8,244,358円\n1,986,000 + 8,244,358\n= 10,230,358円の税額 3,303,500円\n"
+                  "1,986,000円の税額 405,610円\n(3,303,500 - 405,610) × 6 = 17,387,340円"},
+        {0, 216, "賞与から社会保険料を引いた額:\n0 - (0 + 0 + 0 + 0)\n= 0円\n0円以下なので源泉徴収税は 0円"},
+        {15, 214, "標準賞与額: 賞与 50,000,000円の\n1,000円未満を切り捨てて 50,000,000円\n"
+                  "1回の上限 1,500,000円を超えるので 1,500,000円\n1,500,000 × 6.79%\n50銭以下切り捨て、50銭超切り上げで 101,850円"},
+        {2, 213, "「満40歳以上」のチェックがないので\n介護保険料は 0円"},
+        {1, 213, "標準賞与額: 賞与 500,000円の\n1,000円未満を切り捨てて 500,000円\n500,000 × 0.555%\n"
+                 "50銭以下切り捨て、50銭超切り上げで 2,775円"},
+        {9, 210, "支給額合計 10,000 - 控除額合計 22,850\n= 差引支給額 -12,850円"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << cases[row.runCase].name << ", cell " << row.cell);
+        EXPECT_EQ(explanation(row.cell, formOf(cases[row.runCase])), row.text);
+    }
+}
+
+TEST(CalculationRun, WorkedCasesOnPlainValues)
+{
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const FormInputs form{value(c.taxable), value(c.nonTaxable), value(c.health), value(c.nursing),
-                              value(c.pension), value(c.bonus),      value(c.dependents), c.checks.age40,
-                              c.checks.insured, c.checks.kou,        c.checks.categoryA};
+        const FormInputs form = formOf(c);
         const SalaryColumn s = runSalaryCalculation(form);
         const BonusColumn b = runBonusCalculation(form, s);
         const std::int32_t figures[] = {s.taxablePay, s.nonTaxablePay, s.totalPay,  s.health,     s.nursing,
