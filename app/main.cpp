@@ -19,10 +19,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 
     MSG message = {};
     BOOL received;
-    // GetMessageA answers -1 on failure, which must end the loop, not spin it.
-    while ((received = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+    // In UTF-16: an ANSI loop would pass a character posted to a cell through
+    // code page 932, where "²" becomes "2" and passes as a digit. GetMessageW
+    // answers -1 on failure, which must end the loop, not spin it.
+    while ((received = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return received < 0 ? 1 : static_cast<int>(message.wParam);
 }

@@ -1,7 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/resource_ids.h"
+#include "form/figure_descriptions.h"
+#include "form/figure_tips.h"
 #include "form/form.h"
+#include "form/wide_text.h"
 
 #include <commctrl.h>
 
@@ -13,7 +16,9 @@ namespace {
 
 LRESULT buildForm(HWND window)
 {
-    SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("源泉徴収税額"));
+    wchar_t title[16];
+    widen("源泉徴収税額", title);
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title));
     createLabels(moduleInstance, window);
     setLabelFonts();
     createCells(moduleInstance, window);
@@ -22,12 +27,15 @@ LRESULT buildForm(HWND window)
     setButtonFonts();
     setInitialChecks();
     initCells();
+    createFigureTips(moduleInstance, window);
+    attachFigureDescriptions();
     focusFirstCell();
     return 0;
 }
 
 void closeForm(HWND window)
 {
+    detachFigureDescriptions();
     destroyLabels();
     destroyCells();
     destroyButtons();
@@ -46,8 +54,10 @@ void rememberFocusOf(HWND window)
 
 void onActivate(HWND window, WPARAM wParam)
 {
-    if (LOWORD(wParam) == WA_INACTIVE)
+    if (LOWORD(wParam) == WA_INACTIVE) {
         rememberFocusOf(window);
+        hideFigureTipAt();
+    }
 }
 
 // Minimising takes the focus before any other window is activated.
@@ -55,6 +65,13 @@ void onSysCommand(HWND window, WPARAM wParam)
 {
     if ((wParam & 0xFFF0) == SC_MINIMIZE)
         rememberFocusOf(window);
+}
+
+// The annotations go before the cells they describe, whichever way the window closes.
+void onDestroy()
+{
+    detachFigureDescriptions();
+    PostQuitMessage(0);
 }
 
 // Activation and restoring give the focus to the main window, not back to
@@ -106,6 +123,12 @@ bool isTyping(std::uint32_t command)
     return isInputCell(LOWORD(command)) && command == changeOf(LOWORD(command));
 }
 
+bool isResultCellLeft(std::uint32_t command)
+{
+    const int id = LOWORD(command);
+    return id >= firstCell && id <= lastCell && !isInputCell(id) && command == killFocusOf(id);
+}
+
 bool isFocusArriving(std::uint32_t command)
 {
     const int id = LOWORD(command);
@@ -125,6 +148,8 @@ void onCommand(HWND window, WPARAM wParam, LPARAM lParam)
         onTyped(static_cast<ControlId>(LOWORD(command)));
     else if (isFocusArriving(command))
         rememberFocus(reinterpret_cast<HWND>(lParam));
+    else if (isResultCellLeft(command))
+        hideFigureTipAt();
 }
 
 }  // namespace
@@ -136,26 +161,29 @@ bool registerMainWindowClass()
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    WNDCLASSEXA windowClass = {};
+    // A Unicode window, so that its title reaches the platform and any
+    // reader of it as UTF-16: through an ANSI procedure every text would
+    // pass the system's code page.
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = moduleInstance;
     // The program's icon at the sizes the system shows, large and small.
     windowClass.hIcon = static_cast<HICON>(
-        LoadImageA(moduleInstance, MAKEINTRESOURCEA(GENSEN_ICON_ID), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(moduleInstance, MAKEINTRESOURCEA(GENSEN_ICON_ID), IMAGE_ICON,
+        LoadImageW(moduleInstance, MAKEINTRESOURCEW(GENSEN_ICON_ID), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(moduleInstance, MAKEINTRESOURCEW(GENSEN_ICON_ID), IMAGE_ICON,
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    // The A form of IDC_ARROW, whatever UNICODE says.
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    // The W form of IDC_ARROW, whatever UNICODE says.
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
-    windowClass.lpszClassName = "MYWNDCLASS";
-    return RegisterClassExA(&windowClass) != 0;
+    windowClass.lpszClassName = L"MYWNDCLASS";
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 HWND createMainWindow()
 {
-    return CreateWindowExA(0, "MYWNDCLASS", nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 550, 365,
+    return CreateWindowExW(0, L"MYWNDCLASS", nullptr, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 550, 365,
                            nullptr, nullptr, moduleInstance, nullptr);
 }
 
@@ -163,11 +191,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_CREATE: return buildForm(window);
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY: onDestroy(); return 0;
     case WM_COMMAND: onCommand(window, wParam, lParam); return 0;
     case WM_ACTIVATE: onActivate(window, wParam); break;
     case WM_SYSCOMMAND: onSysCommand(window, wParam); break;
     case WM_SETFOCUS: restoreFocus(window); return 0;
+    case WM_NOTIFY: return onFigureTipNotify(reinterpret_cast<const NMHDR*>(lParam));
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }

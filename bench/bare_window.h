@@ -8,6 +8,7 @@
 #include <imm.h>
 
 #include "form/control_tables.h"
+#include "form/wide_text.h"
 
 inline LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -15,21 +16,23 @@ inline LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam,
         PostQuitMessage(0);
         return 0;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 inline HWND createBareWindow(HINSTANCE instance)
 {
-    WNDCLASSEXA windowClass = {};
+    WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = bareWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENU + 1);
-    windowClass.lpszClassName = "BAREWNDCLASS";
-    RegisterClassExA(&windowClass);
-    return CreateWindowExA(0, "BAREWNDCLASS", "源泉徴収税額", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 550,
-                           365, nullptr, nullptr, instance, nullptr);
+    windowClass.lpszClassName = L"BAREWNDCLASS";
+    RegisterClassExW(&windowClass);
+    wchar_t title[16];
+    widen("源泉徴収税額", title);
+    return CreateWindowExW(0, L"BAREWNDCLASS", title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 550, 365,
+                           nullptr, nullptr, instance, nullptr);
 }
 
 // The form's controls by id, as made by buildBareForm.
@@ -52,17 +55,21 @@ inline void createBareName(const CellRow& row, HINSTANCE instance, HWND window)
 {
     char name[cellNameSize];
     cellName(row, name);
-    CreateWindowExA(0, "STATIC", name, cellNameStyle, row.x, row.y, row.width, row.height, window,
+    wchar_t wide[cellNameSize];
+    widen(name, wide);
+    CreateWindowExW(0, L"STATIC", wide, cellNameStyle, row.x, row.y, row.width, row.height, window,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id + cellNameOffset)), instance, nullptr);
 }
 
 template <typename Row, std::size_t N>
-void createBareRows(const Row (&rows)[N], const char* className, DWORD exStyle, HINSTANCE instance, HWND window)
+void createBareRows(const Row (&rows)[N], const wchar_t* className, DWORD exStyle, HINSTANCE instance, HWND window)
 {
     for (const Row& row : rows) {
         createBareName(row, instance, window);
+        wchar_t text[cellNameSize];
+        widen(row.text ? row.text : "", text);
         bareControls[row.id] =
-            CreateWindowExA(exStyle, className, row.text, row.style, row.x, row.y, row.width, row.height,
+            CreateWindowExW(exStyle, className, text, row.style, row.x, row.y, row.width, row.height,
                             bareOwnerOf(row, window), reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance,
                             nullptr);
     }
@@ -78,9 +85,9 @@ inline void buildBareForm(HINSTANCE instance, HWND window)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    createBareRows(labels, "STATIC", 0, instance, window);
-    createBareRows(cells, "EDIT", WS_EX_CLIENTEDGE, instance, window);
-    createBareRows(buttons, "BUTTON", 0, instance, window);
+    createBareRows(labels, L"STATIC", 0, instance, window);
+    createBareRows(cells, L"EDIT", WS_EX_CLIENTEDGE, instance, window);
+    createBareRows(buttons, L"BUTTON", 0, instance, window);
     for (const CellRow& row : cells)
         if (row.style == inputStyle)
             ImmAssociateContextEx(bareControls[row.id], nullptr, 0);
@@ -94,9 +101,9 @@ inline int runBareWindow(HINSTANCE instance, int showCommand, void (*buildContro
         buildControls(instance, window);
     ShowWindow(window, showCommand);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 // both columns computed from plain values, the form written once.
 #include "form/columns.h"
 #include "form/control_tables.h"
+#include "form/figure_tips.h"
 #include "form/form.h"
 #include "form/form_io.h"
 #include "form/input_cell.h"
@@ -62,9 +63,17 @@ void calculate(ControlId typing)
     const SalaryColumn salary = runSalaryCalculation(form);
     writeColumn(salary, salaryCells, typing);
     writeColumn(runBonusCalculation(form, salary), bonusCells, typing);
+    figuresChanged();
 }
 
 }  // namespace
+
+void explainCell(ControlId cell, char (&text)[explanationSize])
+{
+    const FormInputs form = readForm();
+    const SalaryColumn salary = runSalaryCalculation(form);
+    explainFigure(cell, form, salary, runBonusCalculation(form, salary), text);
+}
 
 void onCalculate()
 {

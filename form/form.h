@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "form/control_ids.h"
+#include "form/explanation.h"
 
 // Handle of a control, valid from the form's creation until its teardown.
 HWND controlWindow(ControlId id);
@@ -29,6 +30,9 @@ void destroyButtons();
 // Both columns computed from what the form shows and written back: on 計算,
 // when an input cell is left and when an option changes.
 void onCalculate();
+// How the figure in a result cell was made, computed once more from what
+// the form shows now; empty for any other control.
+void explainCell(ControlId cell, char (&text)[explanationSize]);
 // The same while the clerk types into an input cell (any change of its text
 // that is not the program's own), which is left as typed.
 void onTyped(ControlId cell);

@@ -1,6 +1,7 @@
 #include "form/form_io.h"
 
 #include "form/decimal_text.h"
+#include "form/figure_descriptions.h"
 #include "form/form.h"
 #include "form/typing_limits.h"
 
@@ -55,6 +56,9 @@ void writeCell(ControlId id, std::int32_t value)
     if (cell == rememberedFocus()) {
         const WPARAM end = std::strlen(text);
         SendMessageA(cell, EM_SETSEL, shown[0] ? end : 0, end);
+        // A screen reader in a result cell hears that its explanation changed too.
+        if (!isInputCell(id))
+            figureDescriptionChanged(cell);
     }
 }
 

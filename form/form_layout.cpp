@@ -5,6 +5,7 @@
 #include "form/form_io.h"
 #include "form/input_cell.h"
 #include "form/subclass.h"
+#include "form/wide_text.h"
 
 #include <imm.h>
 
@@ -42,17 +43,20 @@ HWND& handleSlot(ControlId id)
     return labelWindows[id - firstLabel];
 }
 
-// A control at a row's place, its id as the child-window id.
+// A control at a row's place, its id as the child-window id: the one place
+// where the form's texts reach the platform, in UTF-16.
 template <typename Row>
-HWND createAt(const Row& row, int id, DWORD exStyle, const char* className, const char* text, DWORD style,
+HWND createAt(const Row& row, int id, DWORD exStyle, const wchar_t* className, const char* text, DWORD style,
               HWND owner, HINSTANCE instance)
 {
-    return CreateWindowExA(exStyle, className, text, style, row.x, row.y, row.width, row.height, owner,
+    wchar_t wide[cellNameSize];
+    widen(text ? text : "", wide);
+    return CreateWindowExW(exStyle, className, wide, style, row.x, row.y, row.width, row.height, owner,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 template <std::size_t N>
-void createRows(const ControlRow (&rows)[N], const char* className, HINSTANCE instance, HWND parent)
+void createRows(const ControlRow (&rows)[N], const wchar_t* className, HINSTANCE instance, HWND parent)
 {
     for (const ControlRow& row : rows)
         handleSlot(row.id) = createAt(row, row.id, 0, className, row.text, row.style,
@@ -113,7 +117,7 @@ bool isOption(int id)
 
 void createLabels(HINSTANCE instance, HWND parent)
 {
-    createRows(labels, "STATIC", instance, parent);
+    createRows(labels, L"STATIC", instance, parent);
 }
 
 void setLabelFonts()
@@ -129,8 +133,8 @@ void createCells(HINSTANCE instance, HWND parent)
         char name[cellNameSize];
         cellName(row, name);
         cellNameWindows[row.id - firstCell] =
-            createAt(row, row.id + cellNameOffset, 0, "STATIC", name, cellNameStyle, parent, instance);
-        handleSlot(row.id) = createAt(row, row.id, WS_EX_CLIENTEDGE, "EDIT", row.text, row.style, parent, instance);
+            createAt(row, row.id + cellNameOffset, 0, L"STATIC", name, cellNameStyle, parent, instance);
+        handleSlot(row.id) = createAt(row, row.id, WS_EX_CLIENTEDGE, L"EDIT", row.text, row.style, parent, instance);
     }
 }
 
@@ -141,7 +145,7 @@ void setCellFonts()
 
 void createButtons(HINSTANCE instance, HWND parent)
 {
-    createRows(buttons, "BUTTON", instance, parent);
+    createRows(buttons, L"BUTTON", instance, parent);
     for (ControlId box : {taxGroupBox, employmentGroupBox})
         subclass(controlWindow(box), groupBoxProc);
 }

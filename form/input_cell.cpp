@@ -7,6 +7,7 @@
 #include "form/input_cell.h"
 
 #include "form/control_ids.h"
+#include "form/figure_tips.h"
 #include "form/form_io.h"
 #include "form/pasted_amount.h"
 #include "form/subclass.h"
@@ -183,14 +184,15 @@ bool canUndo(HWND cell)
 // Every printable character but a digit is refused here, with a beep, before
 // the platform sees it: comctl32 6 would open its balloon over the next rows
 // for what ES_NUMBER refuses. Tab and Enter mean nothing in a one-line cell.
-// Ctrl+Z with nothing to undo would move the caret.
+// Ctrl+Z with nothing to undo would move the caret. Ctrl+Backspace types
+// 0x7F, which the version 6 edit may answer with the same balloon.
 LRESULT onChar(HWND cell, WPARAM c, LPARAM lParam)
 {
     if (c == '\t' || c == '\r' || c == '\n')
         return 0;
     if (c == 0x1A && !canUndo(cell))
         return 0;
-    if (c >= 0x20 && c != 0x7F && !(c >= '0' && c <= '9')) {
+    if (c >= 0x20 && !(c >= '0' && c <= '9')) {
         MessageBeep(MB_OK);
         return 0;
     }
@@ -225,11 +227,19 @@ LRESULT CALLBACK inputCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lP
     return callPlatform(cell, message, wParam, lParam);
 }
 
-// A click, not a drag, selects the whole result.
+// A click, not a drag, selects the whole result, and shows how it was made
+// below the cell; a key hides that again.
 LRESULT CALLBACK resultCellProc(HWND cell, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_LBUTTONUP)
-        return releaseSelecting(cell, wParam, lParam, true);
+    relayToFigureTip(cell, message, wParam, lParam);
+    switch (message) {
+    case WM_LBUTTONUP: {
+        const LRESULT result = releaseSelecting(cell, wParam, lParam, true);
+        showFigureTipAt(cell);
+        return result;
+    }
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: hideFigureTipAt(); break;
+    }
     return callPlatform(cell, message, wParam, lParam);
 }
 

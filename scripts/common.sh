@@ -21,17 +21,24 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 }
 
-# Wine takes its ANSI code page (932 for the Japanese texts) from the locale.
+# Wine takes its ANSI code page from the locale: 932 from ja_JP.UTF-8, and
+# for the tests under other code pages 1252 from en_US.UTF-8, 936 from zh_CN.UTF-8.
 need_japanese_locale() {
-    case $(locale -a 2>/dev/null || true) in
-        *ja_JP.utf8* | *ja_JP.UTF-8*) return 0 ;;
-    esac
+    missing=""
+    for loc in ja_JP en_US zh_CN; do
+        case $(locale -a 2>/dev/null || true) in
+            *"$loc.utf8"* | *"$loc.UTF-8"*) ;;
+            *) missing="$missing $loc" ;;
+        esac
+    done
+    [ -z "$missing" ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "The ja_JP.UTF-8 locale is missing. Run this, then try again:" >&2
-        echo "  echo 'ja_JP.UTF-8 UTF-8' | sudo tee -a /etc/locale.gen && sudo locale-gen" >&2
+        echo "Locales missing:$missing. Add each as 'xx_XX.UTF-8 UTF-8' to /etc/locale.gen, run locale-gen, then try again." >&2
         exit 1
     fi
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    for loc in $missing; do
+        grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$loc.UTF-8 UTF-8" >> /etc/locale.gen
+    done
     locale-gen
 }
 

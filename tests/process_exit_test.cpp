@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -77,6 +78,31 @@ DWORD exitCodeOf(const Program& program)
     if (WaitForSingleObject(program.process.hProcess, 30'000) == WAIT_OBJECT_0)
         GetExitCodeProcess(program.process.hProcess, &code);
     return code;
+}
+
+// Whatever the system's code page (this runs under 932, 1252 and 936), the
+// exe is titled in Japanese and computes the guide's example.
+TEST(ProcessRun, ComputesTheGuidesExampleInAnyCodePage)
+{
+    Program program;
+    start(program);
+    ASSERT_NE(program.window, nullptr) << "no MYWNDCLASS window appeared";
+    wchar_t title[32] = {};
+    GetWindowTextW(program.window, title, 32);
+    EXPECT_EQ(std::wstring(title), L"\u6E90\u6CC9\u5FB4\u53CE\u7A0E\u984D") << "code page " << GetACP();
+    const std::pair<int, const char*> typed[] = {{201, "400000"}, {202, "10000"}, {204, "8200"}, {205, "1000"},
+                                                 {206, "13580"},  {219, "1"},     {211, "500000"}};
+    for (auto [id, digits] : typed)
+        SendMessageA(GetDlgItem(program.window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(digits));
+    const std::pair<int, const char*> computed[] = {{207, "2846"}, {208, "15290"}, {210, "369084"},
+                                                    {216, "35142"}, {218, "404133"}};
+    for (auto [id, figure] : computed) {
+        char shown[16] = {};
+        SendMessageA(GetDlgItem(program.window, id), WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+        EXPECT_STREQ(shown, figure) << "cell " << id;
+    }
+    PostMessageA(GetDlgItem(program.window, 302), BM_CLICK, 0, 0);
+    EXPECT_EQ(exitCodeOf(program), 0u);
 }
 
 TEST(ProcessExit, CloseButtonEndsWithZero)
