@@ -12,7 +12,10 @@
 #include <string>
 
 #ifdef GENSEN_FORM_TESTS
+#include "form/figure_descriptions.h"
 #include "tests/form_harness.h"
+
+#include <commctrl.h>
 #endif
 
 namespace {
@@ -218,19 +221,118 @@ void setCheck(HWND button, bool on)
     SendMessageA(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void enter(FormTest& form, const RunCase& c)
+{
+    form.fillSalary(c.taxable, c.nonTaxable, c.health, c.nursing, c.pension, c.dependents);
+    form.typeAndLeave(211, c.bonus);
+    setCheck(form.control(305), c.checks.age40);
+    setCheck(form.control(306), c.checks.insured);
+    setCheck(form.control(307), c.checks.kou);
+    setCheck(form.control(308), !c.checks.kou);
+    setCheck(form.control(309), c.checks.categoryA);
+    setCheck(form.control(310), !c.checks.categoryA);
+    form.click(301);
+}
+
+// What a tip would show, asked of the main window as the tooltip asks it, in code page 932.
+std::string tipText(HWND window, HWND cell)
+{
+    NMTTDISPINFOW info = {};
+    info.hdr.hwndFrom = window;
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(cell);
+    info.hdr.code = TTN_GETDISPINFOW;
+    info.uFlags = TTF_IDISHWND;
+    SendMessageW(window, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    char text[explanationSize * 2] = {};
+    if (info.lpszText && info.lpszText != LPSTR_TEXTCALLBACKW)
+        WideCharToMultiByte(932, 0, info.lpszText, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+// What a screen reader hears as the cell's description or help.
+std::string described(ControlId cell, MSAAPROPID property)
+{
+    VARIANT value;
+    BOOL has = FALSE;
+    figureDescriptionServer(cell)->GetPropValue(nullptr, 0, property, &value, &has);
+    char text[explanationSize * 2] = {};
+    if (has && value.vt == VT_BSTR)
+        WideCharToMultiByte(932, 0, value.bstrVal, -1, text, sizeof text, nullptr, nullptr);
+    VariantClear(&value);
+    return text;
+}
+
+using FigureTips = FormTest;
+
+// Every result cell's tip and description, in every worked case, end on the
+// figure the cell shows; the input cells have none.
+TEST_F(FigureTips, EachEndsOnTheFigureItsCellShows)
+{
+    for (const RunCase& c : cases) {
+        enter(*this, c);
+        for (int cell : explained) {
+            SCOPED_TRACE(testing::Message() << c.name << ", cell " << cell);
+            const std::string tip = tipText(window, control(cell));
+            EXPECT_EQ(lastNumber(tip), text(cell));
+            EXPECT_EQ(described(static_cast<ControlId>(cell), PROPID_ACC_DESCRIPTION), tip);
+            EXPECT_EQ(described(static_cast<ControlId>(cell), PROPID_ACC_HELP), tip);
+        }
+    }
+    for (int cell : {201, 211, 219})
+        EXPECT_EQ(tipText(window, control(cell)), "") << cell;
+}
+
+// One tooltip for resting the mouse, one for the click, each with a tool per
+// result cell that the cells relay to, none subclassing them.
+TEST_F(FigureTips, OneToolPerResultCell)
+{
+    int tips = 0;
+    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32",
+                                                  nullptr));) {
+        if (GetWindow(tip, GW_OWNER) != window)
+            continue;
+        ++tips;
+        ASSERT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 12);
+        for (int i = 0; i < 12; ++i) {
+            TTTOOLINFOW tool = {};
+            tool.cbSize = sizeof tool;
+            ASSERT_TRUE(SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)));
+            EXPECT_EQ(tool.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND));
+            EXPECT_EQ(GetDlgCtrlID(reinterpret_cast<HWND>(tool.uId)), explained[i]);
+        }
+    }
+    EXPECT_EQ(tips, 2);
+}
+
+// A click in a result cell shows its tip below it at once; leaving the cell hides it.
+TEST_F(FigureTips, AClickShowsTheTipUntilTheCellIsLeft)
+{
+    enter(*this, cases[1]);
+    const HWND cell = control(216);
+    SetFocus(cell);
+    SendMessageW(cell, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(cell, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    HWND shown = nullptr;
+    for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr));)
+        if (GetWindow(tip, GW_OWNER) == window && IsWindowVisible(tip))
+            shown = tip;
+    ASSERT_NE(shown, nullptr);
+    char text[explanationSize * 2] = {};
+    SendMessageA(shown, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(lastNumber(text), "26356");
+    RECT tip, below;
+    GetWindowRect(shown, &tip);
+    GetWindowRect(cell, &below);
+    EXPECT_GE(tip.top, below.bottom);
+    leave();
+    EXPECT_FALSE(IsWindowVisible(shown));
+}
+
 TEST_F(CalculationRun, WorkedCases)
 {
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
-        fillSalary(c.taxable, c.nonTaxable, c.health, c.nursing, c.pension, c.dependents);
-        typeAndLeave(211, c.bonus);
-        setCheck(control(305), c.checks.age40);
-        setCheck(control(306), c.checks.insured);
-        setCheck(control(307), c.checks.kou);
-        setCheck(control(308), !c.checks.kou);
-        setCheck(control(309), c.checks.categoryA);
-        setCheck(control(310), !c.checks.categoryA);
-        click(301);
+        enter(*this, c);
         for (int id = 201; id <= 218; ++id)
             EXPECT_EQ(text(id), c.expected[id - 201]) << "cell " << id;
         EXPECT_EQ(text(219), c.dependents);

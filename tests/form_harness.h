@@ -12,7 +12,7 @@
 std::string cp932(const char* utf8);
 
 class FormTest : public testing::Test {
-protected:
+public:
     void SetUp() override;
     void TearDown() override;
 

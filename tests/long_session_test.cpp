@@ -1,6 +1,7 @@
 // A clerk leaves the program open all day: presses of 計算, each straight
 // from a cell typed with a new figure, must not pile up USER, GDI or kernel
 // objects.
+#include "form/figure_descriptions.h"
 #include "tests/form_harness.h"
 
 #include <algorithm>
@@ -90,6 +91,7 @@ TEST_F(LongSession, PressesLeaveNoObjectsBehind)
     // each input cell in turn; the check boxes and radio buttons change too.
     const int inputs[] = {201, 202, 204, 205, 206, 211, 219};
     const int switches[] = {305, 306, 308, 310, 307, 309};
+    const int results[] = {203, 207, 208, 209, 210, 212, 213, 214, 215, 216, 217, 218};
     std::uint32_t state = 12345;
     auto session = [&](int presses) {
         for (int i = 0; i < presses; ++i) {
@@ -98,6 +100,17 @@ TEST_F(LongSession, PressesLeaveNoObjectsBehind)
             if (i % 10 == 0)
                 click(switches[i / 10 % std::size(switches)]);
             type(cell, std::to_string((state >> 4) % (cell == 219 ? 10 : 100'000'000)).c_str());
+            if (i % 10 == 5) {
+                // A tip shown by a click, and a screen reader's question answered.
+                const auto result = static_cast<ControlId>(results[i / 10 % std::size(results)]);
+                SetFocus(control(result));
+                SendMessageW(control(result), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+                SendMessageW(control(result), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+                VARIANT description;
+                BOOL has = FALSE;
+                figureDescriptionServer(result)->GetPropValue(nullptr, 0, PROPID_ACC_DESCRIPTION, &description, &has);
+                VariantClear(&description);
+            }
             click(301);  // takes the focus, so the cell is left first
             quitPostedWithZero();  // dispatches what the clicks queued, paints included
         }

@@ -98,6 +98,18 @@ expect "cells 201 to 218 as typed" "$worked" text $(seq 201 218)
 expect "the focus still in 211" 211 focus
 click 301
 expect "cells 201 to 218 after 計算" "$worked" text $(seq 201 218)
+
+# The mouse resting on a result cell shows how its figure was made.
+ask rect 208
+read -r x y w h <<<"$answer"
+xdo mousemove --sync $((client_x + x + w / 2)) $((client_y + y + h / 2))
+xdo mousemove_relative --sync 1 0
+pointer=""
+expect "the tip over 208" "$(cp932 '社会保険料等控除後の給与等の金額: / 課税支給額 200,000 - (健康 8,200 / + 介護 1,000 + 厚生 13,580 + 雇用 1,491) / = 175,729円 / 給与所得控除: 175,729 × 30% + 15,000 / = 67,719円 (1円未満切り上げ) / 基礎控除と扶養控除: 31,667円 × 2人 / = 63,334円 / 課税給与所得金額: 175,729 - 67,719 - 63,334 / = 44,676円 / 税額: 44,676 × 8% - 0 / 10円未満を四捨五入して 3,570円')" tip
+# The guide's picture of it: the window and the tip, which may reach below it.
+timeout 60 import -window root "$out/tip.full.png" 2>/dev/null &&
+    timeout 60 convert "$out/tip.full.png" -crop "$((win_w + 200))x$((win_h + 140))+${win_x}+${win_y}" +repage \
+        "$out/tip.png" && rm -f "$out/tip.full.png"
 screenshot "$out/gensen.png"
 
 # A new pay pasted as a spreadsheet gives it, over the number that a click in

@@ -10,6 +10,7 @@
 //   title             the window title (code page 932)
 //   name ID           the control's accessible name, as a screen reader asks it (code page 932)
 //   focus             the id of the control holding the keyboard focus (0: none)
+//   tip               the text of gensen's tooltip on screen (code page 932), its lines joined by " / "
 //   paint             paints the window now, so that a screenshot shows it
 //   clip TEXT         puts the UTF-8 TEXT on the clipboard as Unicode, as a spreadsheet does
 //   minimise, restore as the caption's button and the taskbar do
@@ -59,10 +60,38 @@ std::string accessibleName(HWND control)
 
 std::string textOf(HWND hwnd)
 {
-    char text[256] = {};
+    char text[1024] = {};
     // WM_GETTEXT across processes is marshalled by the system.
     SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+// The tooltip of the window's process that is on screen, if any.
+std::string shownTip(HWND window)
+{
+    struct Search {
+        DWORD process;
+        HWND tip;
+    } search = {0, nullptr};
+    GetWindowThreadProcessId(window, &search.process);
+    EnumWindows(
+        [](HWND candidate, LPARAM lParam) {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            DWORD process = 0;
+            GetWindowThreadProcessId(candidate, &process);
+            char className[32] = {};
+            GetClassNameA(candidate, className, sizeof className);
+            if (process == s.process && IsWindowVisible(candidate) && std::string(className) == "tooltips_class32")
+                s.tip = candidate;
+            return s.tip ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.tip)
+        return "";
+    std::string text = textOf(search.tip), joined;
+    for (char c : text)
+        joined += c == '\n' ? std::string(" / ") : std::string(1, c);
+    return joined;
 }
 
 std::string answer(std::istringstream& words)
@@ -84,6 +113,8 @@ std::string answer(std::istringstream& words)
     }
     if (command == "title")
         return textOf(window);
+    if (command == "tip")
+        return shownTip(window);
     if (command == "first" && words >> word) {
         const HWND cell = findControl(window, std::atoi(word.c_str()));
         POINT first = {static_cast<short>(LOWORD(SendMessageA(cell, EM_POSFROMCHAR, 0, 0))), 0};

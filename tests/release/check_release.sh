@@ -40,7 +40,7 @@ echo "gensen.exe built elsewhere: $there"
 [ "$here" = "$there" ] || fail "the two builds of gensen.exe differ"
 
 imports=$(x86_64-w64-mingw32-objdump -p "$built" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')
-[ "$imports" = "COMCTL32.dll GDI32.dll IMM32.dll KERNEL32.dll USER32.dll msvcrt.dll " ] ||
+[ "$imports" = "COMCTL32.dll GDI32.dll IMM32.dll KERNEL32.dll OLEAUT32.dll USER32.dll msvcrt.dll ole32.dll " ] ||
     fail "gensen.exe imports $imports"
 
 # The manifest, resource 1 of type RT_MANIFEST, and the icon group, as Windows reads them.
