@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <imm.h>
+#include <oleacc.h>
 
 #include "form/control_tables.h"
 #include "form/wide_text.h"
@@ -78,9 +79,62 @@ void createBareRows(const Row (&rows)[N], const wchar_t* className, DWORD exStyl
                      TRUE);
 }
 
+// An annotation server that knows nothing: the platform's own cost of
+// gensen's calls, without its texts.
+struct BareServer final : IAccPropServer {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        *object = iid == IID_IUnknown || iid == IID_IAccPropServer ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT* value, BOOL* has) override
+    {
+        VariantInit(value);
+        *has = FALSE;
+        return S_OK;
+    }
+};
+inline BareServer bareServer;
+
+// gensen's two tooltips, a tool per result cell in each, and its annotation
+// calls for the result cells, by bare platform calls.
+inline void addBareTipsAndAnnotations(HINSTANCE instance, HWND window)
+{
+    for (UINT flags : {0u, static_cast<UINT>(TTF_TRACK | TTF_ABSOLUTE)}) {
+        const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
+                                         instance, nullptr);
+        for (const CellRow& row : cells) {
+            if (row.style != resultStyle)
+                continue;
+            TTTOOLINFOW tool = {};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | flags;
+            tool.hwnd = window;
+            tool.uId = reinterpret_cast<UINT_PTR>(bareControls[row.id]);
+            tool.lpszText = LPSTR_TEXTCALLBACKW;
+            SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 360);
+        SendMessageW(tip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30'000);
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccPropServices* services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&services))))
+        return;
+    const MSAAPROPID described[] = {PROPID_ACC_DESCRIPTION, PROPID_ACC_HELP};
+    for (const CellRow& row : cells)
+        if (row.style == resultStyle)
+            services->SetHwndPropServer(bareControls[row.id], OBJID_CLIENT, CHILDID_SELF, described, 2, &bareServer,
+                                        ANNO_THIS);
+}
+
 // The same controls, classes (version 6, as the manifest asks), texts,
 // styles, fonts and creation order as gensen's, the input method kept out of
-// the cells one types in.
+// the cells one types in, and its tooltips and annotations.
 inline void buildBareForm(HINSTANCE instance, HWND window)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
@@ -91,6 +145,7 @@ inline void buildBareForm(HINSTANCE instance, HWND window)
     for (const CellRow& row : cells)
         if (row.style == inputStyle)
             ImmAssociateContextEx(bareControls[row.id], nullptr, 0);
+    addBareTipsAndAnnotations(instance, window);
 }
 
 // buildControls, when given, fills the window before it is shown.

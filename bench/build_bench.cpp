@@ -2,6 +2,8 @@
 // and first painting the form, in-process, median over rounds.
 //   build_bench [rounds]
 #include "bench/clock.h"
+#include "form/figure_descriptions.h"
+#include "form/figure_tips.h"
 #include "form/form.h"
 
 #include <windows.h>
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
         {"setButtonFonts", [](HINSTANCE, HWND) { setButtonFonts(); }, {}},
         {"setInitialChecks", [](HINSTANCE, HWND) { setInitialChecks(); }, {}},
         {"initCells", [](HINSTANCE, HWND) { initCells(); }, {}},
+        {"createFigureTips", [](HINSTANCE i, HWND w) { createFigureTips(i, w); }, {}},
+        {"attachFigureDescriptions", [](HINSTANCE, HWND) { attachFigureDescriptions(); }, {}},
         {"show and first paint", [](HINSTANCE, HWND w) { ShowWindow(w, SW_SHOWNORMAL); UpdateWindow(w); }, {}},
     };
     for (int round = 0; round < rounds; ++round) {
@@ -48,6 +52,7 @@ int main(int argc, char** argv)
             step.run(instance, window);
             step.seconds.push_back(now() - start);
         }
+        detachFigureDescriptions();
         ShowWindow(window, SW_HIDE);
         DestroyWindow(window);
     }

@@ -13,7 +13,14 @@
 //                three calculations, the second (on the change) with the changes
 //   refused      a paste of "-1" over 201's number, which the cell refuses
 //   accepted     a paste of "300,000" over 201's number, which gives 300000
+//   tip          a click in 208 that selects it and shows how its figure was made
+//                below it, then the tip hidden: its text composed from the form
+//                as it stands; floor: a bare tooltip shown and hidden at the same
+//                place with the same text given, after the same click's messages
 #include "app/main_window.h"
+#include "form/figure_tips.h"
+#include "form/form.h"
+#include "form/wide_text.h"
 #include "bench/bare_window.h"
 #include "bench/clock.h"
 #include "driving/clipboard.h"
@@ -133,7 +140,38 @@ int main(int argc, char** argv)
         SetFocus(form.controls[201]);
         SendMessageA(form.controls[201], EM_SETSEL, 6, 6);
     };
-    Result results[] = {{"keystroke"}, {"press"}, {"changed"}, {"leave"}, {"refused"}, {"accepted"}};
+    char explained[explanationSize];
+    explainCell(salaryWithholdingTax, explained);
+    static wchar_t tipText[explanationSize];
+    widen(explained, tipText);
+    const HWND bareTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, bare.window,
+                                         nullptr, moduleInstance, nullptr);
+    TTTOOLINFOW bareTool = {};
+    bareTool.cbSize = sizeof bareTool;
+    bareTool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
+    bareTool.hwnd = bare.window;
+    bareTool.uId = reinterpret_cast<UINT_PTR>(bare.controls[208]);
+    bareTool.lpszText = tipText;
+    SendMessageW(bareTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&bareTool));
+    SendMessageW(bareTip, TTM_SETMAXTIPWIDTH, 0, 360);
+    auto showTip = [&] {
+        SendMessageW(ours.controls[208], WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        hideFigureTipAt();
+    };
+    auto showBareTip = [&] {
+        const HWND cell = bare.controls[208];
+        SendMessageW(cell, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        DWORD start = 0, end = 0;
+        SendMessageW(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        SendMessageW(cell, EM_SETSEL, 0, -1);
+        RECT place;
+        GetWindowRect(cell, &place);
+        SendMessageW(bareTip, TTM_TRACKPOSITION, 0, MAKELPARAM(place.left, place.bottom + 2));
+        SendMessageW(bareTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&bareTool));
+        SendMessageW(bareTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&bareTool));
+    };
+    Result results[] = {{"keystroke"}, {"press"}, {"changed"}, {"leave"}, {"refused"}, {"accepted"}, {"tip"}};
     for (int round = 0; round < rounds; ++round) {
         setText(ours.controls[201], pays[turn = 0]);
         setText(bare.controls[201], pays[0]);
@@ -174,6 +212,9 @@ int main(int argc, char** argv)
         putOnClipboard(ours.window, "300,000");
         results[5].gensen.push_back(secondsPerStep(repetitions, [&] { paste(ours); }));
         results[5].floor.push_back(secondsPerStep(repetitions, [&] { paste(bare); }));
+        // Fewer: a tip is shown once in a while, not a thousand times a second.
+        results[6].gensen.push_back(secondsPerStep(repetitions / 10 + 1, showTip));
+        results[6].floor.push_back(secondsPerStep(repetitions / 10 + 1, showBareTip));
     }
     for (const Form& form : {ours, bare}) {
         ShowWindow(form.window, SW_HIDE);

@@ -77,6 +77,7 @@ add_custom_command(
             ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html} ${PROJECT_SOURCE_DIR}/docs/readme.txt
             ${PROJECT_VERSION} ${package_epoch} ${package_dir}
     DEPENDS gensen ${released_exe} ${PROJECT_SOURCE_DIR}/cmake/make_package.py ${PROJECT_SOURCE_DIR}/docs/guide.md ${appendix_html}
-            ${PROJECT_SOURCE_DIR}/docs/images/window.png ${PROJECT_SOURCE_DIR}/docs/readme.txt
+            ${PROJECT_SOURCE_DIR}/docs/images/window.png ${PROJECT_SOURCE_DIR}/docs/images/tip.png
+            ${PROJECT_SOURCE_DIR}/docs/readme.txt
     COMMENT "Packaging gensen-${PROJECT_VERSION}-win64.zip")
 add_custom_target(package_zip ALL DEPENDS ${package_zip})

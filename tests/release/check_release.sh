@@ -75,16 +75,19 @@ width=$(tr -d '\r' <"$readme" | LC_ALL=ja_JP.UTF-8 wc -L)
 page="$work/unpacked/$name/guide.html"
 for part in '<html lang="ja">' '<meta charset="utf-8">' '<style>' '<table>' 'src="data:image/png;base64,' \
     "製品バージョン「$version」" "certutil -hashfile $name.zip SHA256" '「許可する」' '10. 免責事項' \
-    '<ol start="8">' 'スマート アプリ コントロール' 'Unicode UTF-8 を使用'; do
+    '<ol start="8">' 'スマート アプリ コントロール' '計算の根拠を見る' 'どの言語の Windows でも'; do
     grep -qF "$part" "$page" || fail "guide.html lacks $part"
 done
+[ "$(grep -o 'src="data:image/png;base64,' "$page" | wc -l)" -eq 2 ] || fail "guide.html lacks one of its two pictures"
 # The steps of the example are numbered from 1, not bullets of the list above them.
 LC_ALL=C.UTF-8 grep -qzP '</ul>\n<ol>\n<li><code>gensen\.exe</code> を起動します' "$page" ||
     fail "guide.html does not number the steps from 1"
 for part in "バージョン $version" "certutil -hashfile $name.zip SHA256" '「許可する」' '■ 免責事項' \
-    '給与の列を前月の給与とみなします' '結果はその場で計算し直されます' 'スマート アプリ コントロール' 'Unicode UTF-8 を使用'; do
+    '給与の列を前月の給与とみなします' '結果はその場で計算し直されます' 'スマート アプリ コントロール' 'どの言語の Windows でも'; do
     grep -qF "$part" "$readme" || fail "readme.txt lacks $part"
 done
+# Right on any Windows: no system setting to ask of the clerk.
+! grep -qF 'Unicode 対応ではないプログラムの言語」が' "$readme" "$page" || fail "the guide or readme still asks for a system setting"
 ! grep -noE 'src="[^d][^"]*"|<link|<script|url\(|\|---|\*\*' "$page" || fail "guide.html loads from elsewhere or shows Markdown"
 # A line break of the source between Japanese characters would show as a space.
 japanese='[\x{3000}-\x{30ff}\x{4e00}-\x{9fff}\x{ff00}-\x{ffef}]' tags='(</?(strong|em|code)>)*'
